@@ -1,0 +1,142 @@
+#include "BrowserFeatures.h"
+
+#include <cwchar>
+
+namespace {
+
+constexpr wchar_t kFeatureControlPrefix[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+constexpr wchar_t kBrowserVersionKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
+
+struct EMULATION_ROW {
+    long majorVersion;
+    DWORD emulationValue;
+};
+
+constexpr EMULATION_ROW kEmulationByMajorVersion[] = {
+    {7, 7000}, {8, 8000}, {9, 9000}, {10, 10000}, {11, 11000},
+};
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Decimal reading in the manner of atoi, on the field narrowed to 8-bit characters (the low byte of
+// each UTF-16 unit). Saturates instead of overflowing: any out-of-table number maps alike.
+long ParseNarrowedDecimal(const wchar_t* field, size_t length) {
+    size_t i = 0;
+    auto narrow = [&](size_t at) { return static_cast<char>(field[at] & 0xFF); };
+    while (i < length && IsSpace(narrow(i)))
+        ++i;
+    bool negative = false;
+    if (i < length && (narrow(i) == '+' || narrow(i) == '-')) {
+        negative = narrow(i) == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < length && narrow(i) >= '0' && narrow(i) <= '9'; ++i) {
+        if (value < 100000000)
+            value = value * 10 + (narrow(i) - '0');
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+const FEATURE_SWITCH g_FeatureSwitches[15] = {
+    {L"FEATURE_BROWSER_EMULATION", 0, true},      {L"FEATURE_AJAX_CONNECTIONEVENTS", 1, false},
+    {L"FEATURE_GPU_RENDERING", 1, false},         {L"FEATURE_IVIEWOBJECTDRAW_DMLT9_WITH_GDI", 0, false},
+    {L"FEATURE_NINPUT_LEGACYMODE", 0, false},     {L"FEATURE_DISABLE_NAVIGATION_SOUNDS", 1, false},
+    {L"FEATURE_SCRIPTURL_MITIGATION", 1, false},  {L"FEATURE_SPELLCHECKING", 0, false},
+    {L"FEATURE_STATUS_BAR_THROTTLING", 1, false}, {L"FEATURE_VALIDATE_NAVIGATE_URL", 1, false},
+    {L"FEATURE_WEBOC_DOCUMENT_ZOOM", 1, false},   {L"FEATURE_WEBOC_POPUPMANAGEMENT", 0, false},
+    {L"FEATURE_ADDON_MANAGEMENT", 0, false},      {L"FEATURE_WEBSOCKET", 1, false},
+    {L"FEATURE_WINDOW_RESTRICTIONS", 0, false},
+};
+
+DWORD EmulationValueFromVersionText(const wchar_t* versionText) {
+    const wchar_t* field = versionText;
+    while (*field == L'.')
+        ++field;
+    const size_t length = std::wcscspn(field, L".");
+    if (length == 0)
+        return kEmulationValueNotFound;
+
+    const long major = ParseNarrowedDecimal(field, length);
+    for (const EMULATION_ROW& row : kEmulationByMajorVersion) {
+        if (row.majorVersion == major)
+            return row.emulationValue;
+    }
+    return kDefaultEmulationValue;
+}
+
+LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegistryTextCapacity + 1]) {
+    DWORD byteCount = kRegistryTextCapacity * sizeof(wchar_t);
+    const LONG status =
+        RegQueryValueExW(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &byteCount);
+    // The registry does not promise a terminator: stored text may fill the buffer exactly.
+    const DWORD units = status == ERROR_SUCCESS ? byteCount / sizeof(wchar_t) : 0;
+    text[units < kRegistryTextCapacity ? units : kRegistryTextCapacity] = L'\0';
+    return status;
+}
+
+DWORD QueryBrowserEmulationValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kBrowserVersionKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return kEmulationValueNotFound;
+
+    wchar_t version[kRegistryTextCapacity + 1] = {};
+    const bool found = ReadRegistryText(key, L"svcVersion", version) == ERROR_SUCCESS ||
+                       ReadRegistryText(key, L"version", version) == ERROR_SUCCESS;
+    if (RegCloseKey(key) != ERROR_SUCCESS || !found)
+        return kEmulationValueNotFound;
+    return EmulationValueFromVersionText(version);
+}
+
+BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data) {
+    wchar_t keyPath[512] = {};
+    if (std::swprintf(keyPath, sizeof keyPath / sizeof keyPath[0], L"%ls%ls", kFeatureControlPrefix,
+                      featureKeyName) < 0)
+        return FALSE;
+
+    HKEY key = nullptr;
+    // Volatile: keys this creates last until log-off and are written again at the next start.
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return FALSE;
+    BOOL written = RegSetValueExW(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                  sizeof data) == ERROR_SUCCESS;
+    if (RegCloseKey(key) != ERROR_SUCCESS)
+        written = FALSE;
+    return written;
+}
+
+int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulationValue,
+                         const wchar_t* valueName) {
+    int written = 0;
+    for (int i = 0; i < count; ++i) {
+        const DWORD data = table[i].isEmulationMode ? emulationValue : table[i].data;
+        if (WriteFeatureControlValue(table[i].keyName, valueName, data))
+            ++written;
+    }
+    return written;
+}
+
+void ApplyBrowserFeatureSettings() {
+    DWORD emulationValue = QueryBrowserEmulationValue();
+    if (emulationValue == kEmulationValueNotFound)
+        emulationValue = kDefaultEmulationValue;
+
+    wchar_t modulePath[520] = {};
+    GetModuleFileNameW(nullptr, modulePath, 520);
+
+    // The browser control looks its switches up by the executable's file name and extension.
+    const wchar_t* fileName = modulePath;
+    for (const wchar_t* p = modulePath; *p; ++p) {
+        if (*p == L'\\' || *p == L'/' || *p == L':')
+            fileName = p + 1;
+    }
+    wchar_t valueName[261] = {};
+    wcsncpy(valueName, fileName, 260);
+
+    WriteFeatureSwitches(g_FeatureSwitches, 15, emulationValue, valueName);
+}

@@ -1,0 +1,39 @@
+// Per-program switches of the system web-browser control, written under the current user before
+// any browser pane exists, so the control picks them up when it is created.
+#pragma once
+
+#include <windows.h>
+
+// QueryBrowserEmulationValue's answer when the installed browser version cannot be determined.
+constexpr DWORD kEmulationValueNotFound = 0xFFFFFFFFu;
+// The emulation value written when no better one is known: the newest rendering mode.
+constexpr DWORD kDefaultEmulationValue = 11000;
+
+struct FEATURE_SWITCH {
+    const wchar_t* keyName;
+    DWORD data;
+    bool isEmulationMode; // data comes from the installed browser's version instead
+};
+
+// The 15 switches in the order they are written; the first is the emulation mode.
+extern const FEATURE_SWITCH g_FeatureSwitches[15];
+
+void ApplyBrowserFeatureSettings();
+
+// Writes the switches of `table` for `valueName`, each in its own key; a row that fails does not
+// stop the others. Returns how many rows were written completely.
+int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulationValue,
+                         const wchar_t* valueName);
+
+BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data);
+
+DWORD QueryBrowserEmulationValue();
+
+// Maps a browser version text such as "11.0.9600.16428" to its emulation value; a text without a
+// first field gives kEmulationValueNotFound.
+DWORD EmulationValueFromVersionText(const wchar_t* versionText);
+
+// Reads a registry value as text into `text` (capacity kRegistryTextCapacity units). The text always
+// ends inside the buffer, even when the stored value fills it without a terminating zero.
+constexpr DWORD kRegistryTextCapacity = 512;
+LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegistryTextCapacity + 1]);

@@ -1,0 +1,21 @@
+// Starting the game's patcher, which lies in the launcher's current directory.
+#pragma once
+
+#include <windows.h>
+
+constexpr wchar_t kPatcherFileName[] = L"patcher_qz.exe";
+constexpr DWORD kPatcherPathCapacity = 4096;
+
+struct PATCHER_COMMAND {
+    wchar_t path[kPatcherPathCapacity];
+    wchar_t commandLine[kPatcherPathCapacity];
+};
+
+// Joins `directory` and the patcher's file name into `command`: the path as it is, and a command
+// line that quotes it, so a directory with spaces cannot make the system run a truncated name.
+// Returns FALSE when the result does not fit.
+BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command);
+
+// Starts the patcher from the current directory: through the shell first, directly if the shell
+// fails. Reports nothing; the caller ends the launcher either way.
+void LaunchPatcher(HWND owner);

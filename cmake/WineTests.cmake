@@ -1,0 +1,41 @@
+# Every Windows test runs under Wine on a private virtual display with a private prefix in the
+# build tree. One fixture prepares the prefix and keeps a single Wine server (and the display)
+# alive for the whole run, so each test process starts quickly and the prefix is never booted twice.
+set(SKYREACH_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of the tests")
+set(SKYREACH_TEST_DISPLAY ":97" CACHE STRING "Virtual X display the tests run on")
+set(SKYREACH_WINE_TOOLS ${CMAKE_SOURCE_DIR}/tools/wine)
+
+set(SKYREACH_WINE_ENV
+    "WINEPREFIX=${SKYREACH_WINEPREFIX}"
+    "DISPLAY=${SKYREACH_TEST_DISPLAY}"
+    "SKYREACH_SESSION_DIR=${CMAKE_BINARY_DIR}/wine-session")
+
+add_test(NAME wine_session_start COMMAND ${SKYREACH_WINE_TOOLS}/session.sh start)
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${SKYREACH_WINE_ENV}"
+                                                   TIMEOUT 600)
+add_test(NAME wine_session_stop COMMAND ${SKYREACH_WINE_TOOLS}/session.sh stop)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${SKYREACH_WINE_ENV}")
+
+# skyreach_add_wine_test(<test name> <target> [args...]): runs a Windows executable target under Wine.
+function(skyreach_add_wine_test name target)
+    add_test(NAME ${name} COMMAND ${SKYREACH_WINE_TOOLS}/run.sh $<TARGET_FILE:${target}> ${ARGN})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${SKYREACH_WINE_ENV}"
+                                            TIMEOUT 180 RUN_SERIAL TRUE)
+endfunction()
+
+# Google Test, built from Debian's source package with the cross compiler.
+set(SKYREACH_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(${SKYREACH_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+# skyreach_add_unit_test(<name> SOURCES ... LIBS ...): a Google Test executable run under Wine.
+function(skyreach_add_unit_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} gtest_main gtest)
+    skyreach_add_wine_test(${name} ${name})
+endfunction()

@@ -1,0 +1,398 @@
+// End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
+#include "LauncherProcess.h"
+
+#include <gtest/gtest.h>
+#include <objidl.h>
+#include <gdiplus.h>
+#include <shellapi.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kStartMessage = WM_USER + 4000;
+constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
+constexpr wchar_t kFeatureRoot[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+
+struct Paths {
+    std::wstring launcher;
+    std::wstring patcher;
+    std::wstring skin;
+};
+Paths g_paths;
+
+// CTest hands over host paths; Wine sees the host's root as drive Z:.
+std::wstring ToWindowsPath(const char* path) {
+    std::wstring result(path, path + strlen(path));
+    if (!result.empty() && result[0] == L'/')
+        result = L"Z:" + result;
+    for (wchar_t& c : result)
+        c = c == L'/' ? L'\\' : c;
+    return result;
+}
+
+std::wstring MakeScratchDirectory(const wchar_t* name) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring directory = std::wstring(temp) + name;
+    CreateDirectoryW(directory.c_str(), nullptr);
+    return directory;
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return _wcsicmp(a.c_str(), b.c_str()) == 0;
+}
+
+std::vector<std::wstring> ReadRecord(const std::wstring& file, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < deadline) {
+        std::ifstream in(file.c_str(), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!bytes.empty()) {
+            std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+            const size_t split = text.find(L'\n');
+            if (split != std::wstring::npos)
+                return {text.substr(0, split), text.substr(split + 1)};
+        }
+        Sleep(100);
+    }
+    return {};
+}
+
+DWORD ReadFeature(const wchar_t* feature, const std::wstring& valueName, DWORD* type) {
+    const std::wstring path = std::wstring(kFeatureRoot) + feature;
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    *type = REG_NONE;
+    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), valueName.c_str(), RRF_RT_ANY, type, &data, &size) !=
+        ERROR_SUCCESS)
+        return 0xFFFFFFFF;
+    return size == sizeof data ? data : 0xFFFFFFFE;
+}
+
+void DeleteFeatureValues(const std::wstring& valueName);
+
+struct FeatureRow {
+    const wchar_t* key;
+    DWORD data;
+};
+constexpr FeatureRow kFeatureRows[] = {
+    {L"FEATURE_AJAX_CONNECTIONEVENTS", 1},
+    {L"FEATURE_GPU_RENDERING", 1},
+    {L"FEATURE_IVIEWOBJECTDRAW_DMLT9_WITH_GDI", 0},
+    {L"FEATURE_NINPUT_LEGACYMODE", 0},
+    {L"FEATURE_DISABLE_NAVIGATION_SOUNDS", 1},
+    {L"FEATURE_SCRIPTURL_MITIGATION", 1},
+    {L"FEATURE_SPELLCHECKING", 0},
+    {L"FEATURE_STATUS_BAR_THROTTLING", 1},
+    {L"FEATURE_VALIDATE_NAVIGATE_URL", 1},
+    {L"FEATURE_WEBOC_DOCUMENT_ZOOM", 1},
+    {L"FEATURE_WEBOC_POPUPMANAGEMENT", 0},
+    {L"FEATURE_ADDON_MANAGEMENT", 0},
+    {L"FEATURE_WEBSOCKET", 1},
+    {L"FEATURE_WINDOW_RESTRICTIONS", 0},
+};
+
+void DeleteFeatureValues(const std::wstring& valueName) {
+    std::vector<const wchar_t*> keys = {L"FEATURE_BROWSER_EMULATION"};
+    for (const FeatureRow& row : kFeatureRows)
+        keys.push_back(row.key);
+    for (const wchar_t* key : keys) {
+        HKEY handle = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, (std::wstring(kFeatureRoot) + key).c_str(), 0, KEY_SET_VALUE,
+                          &handle) == ERROR_SUCCESS) {
+            RegDeleteValueW(handle, valueName.c_str());
+            RegCloseKey(handle);
+        }
+    }
+}
+
+// The emulation mode expected from the browser version this machine reports.
+DWORD ExpectedEmulationValue() {
+    wchar_t version[600] = {};
+    DWORD size = sizeof version - sizeof(wchar_t);
+    const wchar_t* key = L"SOFTWARE\\Microsoft\\Internet Explorer";
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"svcVersion", RRF_RT_REG_SZ, nullptr, version, &size) !=
+        ERROR_SUCCESS) {
+        size = sizeof version - sizeof(wchar_t);
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"version", RRF_RT_REG_SZ, nullptr, version, &size) !=
+            ERROR_SUCCESS)
+            return 11000;
+    }
+    const wchar_t* field = version;
+    while (*field == L'.')
+        ++field;
+    const int major = _wtoi(field);
+    return major >= 7 && major <= 11 ? static_cast<DWORD>(major) * 1000 : 11000;
+}
+
+void ExpectFeatureValues(const std::wstring& valueName) {
+    DWORD type = 0;
+    EXPECT_EQ(ReadFeature(L"FEATURE_BROWSER_EMULATION", valueName, &type), ExpectedEmulationValue());
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    for (const FeatureRow& row : kFeatureRows) {
+        EXPECT_EQ(ReadFeature(row.key, valueName, &type), row.data) << row.key;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.key;
+    }
+}
+
+void CloseLauncher(HWND window, const LauncherProcess& launcher) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
+}
+
+COLORREF SkinPixel(int x, int y) {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    Gdiplus::ARGB argb = 0;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(g_paths.skin.c_str(), &bitmap) == Gdiplus::Ok) {
+        Gdiplus::DllExports::GdipBitmapGetPixel(bitmap, x, y, &argb);
+        Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+class Launcher : public testing::Test {
+protected:
+    LauncherProcess* Start(const std::wstring& directory = L"") {
+        m_processes.push_back(std::make_unique<LauncherProcess>(g_paths.launcher, directory));
+        return m_processes.back().get();
+    }
+    std::vector<std::unique_ptr<LauncherProcess>> m_processes;
+};
+
+TEST_F(Launcher, ShowsItsTitledSkinSizedWindowCentredOnTheWorkArea) {
+    const LauncherProcess* launcher = Start();
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    EXPECT_STREQ(title, kLauncherTitle);
+
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 830);
+    EXPECT_EQ(rect.bottom - rect.top, 620);
+
+    // The template is centred on the work area; resizing to the skin keeps that centre (to within
+    // the pixel lost by halving).
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((rect.left + rect.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((rect.top + rect.bottom) / 2, (work.top + work.bottom) / 2, 1);
+
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 400, rect.top + 300)), HTCAPTION);
+    CloseLauncher(window, *launcher);
+}
+
+TEST_F(Launcher, WindowIsCutToTheSkinsOutline) {
+    const LauncherProcess* launcher = Start();
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(window, region), COMPLEXREGION);
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    std::vector<BYTE> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    ASSERT_EQ(GetRegionData(region, size, data), size);
+    long long area = 0;
+    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    for (DWORD i = 0; i < data->rdh.nCount; ++i)
+        area += static_cast<long long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+    EXPECT_EQ(area, 505837);
+
+    struct Probe {
+        int x, y;
+        bool inside;
+    };
+    constexpr Probe probes[] = {
+        {0, 0, false},    {7, 0, false},    {8, 0, true},      {829, 0, false},
+        {821, 0, true},   {0, 591, true},   {0, 592, false},   {280, 619, false},
+        {281, 619, true}, {548, 619, true}, {549, 619, false}, {415, 300, true},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(PtInRegion(region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
+    DeleteObject(region);
+    CloseLauncher(window, *launcher);
+}
+
+TEST_F(Launcher, PaintsTheSkinOnScreen) {
+    const LauncherProcess* launcher = Start();
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+
+    struct Point {
+        int x, y;
+    };
+    constexpr Point points[] = {{415, 300}, {30, 300},  {800, 300}, {415, 25},
+                                {120, 540}, {415, 600}, {20, 580}};
+    // The first paint may still be on its way.
+    const ULONGLONG deadline = GetTickCount64() + 15000;
+    while (ScreenPixel(rect.left + 415, rect.top + 300) != SkinPixel(415, 300) && GetTickCount64() < deadline)
+        Sleep(100);
+    for (const Point& p : points)
+        EXPECT_EQ(ScreenPixel(rect.left + p.x, rect.top + p.y), SkinPixel(p.x, p.y)) << p.x << "," << p.y;
+    // The cut corner shows what lies behind, never the key colour.
+    EXPECT_NE(ScreenPixel(rect.left, rect.top), RGB(255, 0, 255));
+    CloseLauncher(window, *launcher);
+}
+
+TEST_F(Launcher, ASecondStartEndsAtOnceWithoutAWindow) {
+    const LauncherProcess* first = Start();
+    const HWND window = first->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    const LauncherProcess* second = Start();
+    EXPECT_EQ(second->WaitForWindow(30000), nullptr);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(second->WaitForExit(1000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(IsWindow(window)) << "the first launcher stays";
+    CloseLauncher(window, *first);
+
+    // The marker ended with the first process, so the next start works again.
+    const LauncherProcess* third = Start();
+    const HWND again = third->WaitForWindow();
+    ASSERT_NE(again, nullptr);
+    CloseLauncher(again, *third);
+}
+
+TEST_F(Launcher, AnyProcessHoldingTheMarkerKeepsItOut) {
+    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, kMarkerName);
+    ASSERT_NE(marker, nullptr);
+    const LauncherProcess* launcher = Start();
+    EXPECT_EQ(launcher->WaitForWindow(30000), nullptr);
+    EXPECT_TRUE(launcher->WaitForExit(1000));
+    CloseHandle(marker);
+}
+
+// A double double-click: two launchers starting together must not both run.
+TEST_F(Launcher, TwoSimultaneousStartsLeaveOneLauncher) {
+    const LauncherProcess* a = Start();
+    const LauncherProcess* b = Start();
+    const HWND windowA = a->WaitForWindow(30000);
+    const HWND windowB = b->WaitForWindow(windowA ? 3000 : 30000);
+    EXPECT_TRUE((windowA == nullptr) != (windowB == nullptr)) << "exactly one launcher shows its window";
+    EXPECT_TRUE(windowA ? b->WaitForExit(30000) : a->WaitForExit(30000));
+    if (windowA)
+        CloseLauncher(windowA, *a);
+    if (windowB)
+        CloseLauncher(windowB, *b);
+}
+
+TEST_F(Launcher, EnterAndEscapeLeaveTheWindowOpen) {
+    const LauncherProcess* launcher = Start();
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    // Posted, the keys pass through the launcher's message loop as typed keys would.
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(window, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    EXPECT_FALSE(launcher->WaitForExit(3000));
+    EXPECT_TRUE(IsWindowVisible(window));
+    CloseLauncher(window, *launcher);
+}
+
+TEST_F(Launcher, CloseEndsTheProcessAndLeavesTheBrowserSwitches) {
+    DeleteFeatureValues(L"SkyreachLauncher.exe");
+    const LauncherProcess* launcher = Start();
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_FALSE(IsWindow(window));
+    ExpectFeatureValues(L"SkyreachLauncher.exe");
+}
+
+TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
+    const std::wstring directory = MakeScratchDirectory(L"skyreach-renamed");
+    const std::wstring renamed = directory + L"\\SkyreachRenamed.exe";
+    ASSERT_TRUE(CopyFileW(g_paths.launcher.c_str(), renamed.c_str(), FALSE));
+    DeleteFeatureValues(L"SkyreachRenamed.exe");
+
+    LauncherProcess launcher(renamed, directory);
+    const HWND window = launcher.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    CloseLauncher(window, launcher);
+    ExpectFeatureValues(L"SkyreachRenamed.exe");
+    ExpectFeatureValues(L"SkyreachLauncher.exe");
+    DeleteFeatureValues(L"SkyreachRenamed.exe");
+}
+
+class StartRequest : public Launcher, public testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
+    const std::wstring directory = MakeScratchDirectory(GetParam());
+    const std::wstring patcher = directory + L"\\patcher_qz.exe";
+    const std::wstring record = directory + L"\\patcher_record.txt";
+    DeleteFileW(record.c_str());
+    ASSERT_TRUE(CopyFileW(g_paths.patcher.c_str(), patcher.c_str(), FALSE));
+
+    const LauncherProcess* launcher = Start(directory);
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, kStartMessage, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+
+    const std::vector<std::wstring> lines = ReadRecord(record, 30000);
+    ASSERT_EQ(lines.size(), 2u) << "the patcher did not start";
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(lines[0].c_str(), &argc);
+    ASSERT_EQ(argc, 1) << "the patcher gets its path alone: "
+                       << std::string(lines[0].begin(), lines[0].end());
+    EXPECT_TRUE(SameText(argv[0], patcher));
+    LocalFree(argv);
+    EXPECT_TRUE(SameText(lines[1], directory));
+}
+
+INSTANTIATE_TEST_SUITE_P(Directories, StartRequest,
+                         testing::Values(L"skyreach-game", L"skyreach game with spaces"));
+
+TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
+    const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");
+    DeleteFileW((directory + L"\\patcher_qz.exe").c_str());
+    const LauncherProcess* launcher = Start(directory);
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, kStartMessage, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 4) {
+        fprintf(stderr, "usage: %s <launcher.exe> <test patcher.exe> <skin.png>\n", argv[0]);
+        return 2;
+    }
+    g_paths = {ToWindowsPath(argv[1]), ToWindowsPath(argv[2]), ToWindowsPath(argv[3])};
+    return RUN_ALL_TESTS();
+}

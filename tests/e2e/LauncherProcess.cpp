@@ -1,0 +1,75 @@
+#include "LauncherProcess.h"
+
+#include <vector>
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
+    WindowSearch search = {processId, visibleOnly, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
+LauncherProcess::LauncherProcess(const std::wstring& exe, const std::wstring& directory) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &m_process))
+        m_process = {};
+}
+
+LauncherProcess::~LauncherProcess() {
+    if (!m_process.hProcess)
+        return;
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process.hProcess, 99);
+        WaitForSingleObject(m_process.hProcess, 10000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) const {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < deadline) {
+        for (HWND window : WindowsOf(m_process.dwProcessId, true)) {
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            if (wcscmp(title, kLauncherTitle) == 0)
+                return window;
+        }
+        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool LauncherProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
+    if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(m_process.hProcess, exitCode);
+    return true;
+}
+
+int LauncherProcess::CountWindows() const {
+    return static_cast<int>(WindowsOf(m_process.dwProcessId, false).size());
+}

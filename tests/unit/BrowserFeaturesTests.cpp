@@ -1,0 +1,143 @@
+#include "BrowserFeatures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr wchar_t kFeatureRoot[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+constexpr wchar_t kScratchKey[] = L"Software\\SkyreachLauncherTests";
+
+struct VersionCase {
+    const wchar_t* version;
+    DWORD emulation;
+};
+
+class EmulationValueTest : public testing::TestWithParam<VersionCase> {};
+
+TEST_P(EmulationValueTest, MapsTheMajorVersion) {
+    EXPECT_EQ(EmulationValueFromVersionText(GetParam().version), GetParam().emulation);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, EmulationValueTest,
+    testing::Values(VersionCase{L"11.0.9600.16428", 11000}, VersionCase{L"10.0.9200.16384", 10000},
+                    VersionCase{L"9.0.8112.16421", 9000}, VersionCase{L"8.0.6001.18702", 8000},
+                    VersionCase{L"7.0.5730.13", 7000}, VersionCase{L"6.0.2900.5512", 11000},
+                    VersionCase{L"12.0", 11000}, VersionCase{L".10.1", 10000}, VersionCase{L"..9", 9000},
+                    VersionCase{L" 8.1", 8000}, VersionCase{L"+7", 7000}, VersionCase{L"-9.0", 11000},
+                    VersionCase{L"beta.9", 11000}, VersionCase{L"9", 9000},
+                    // Only the low byte of each unit counts: U+0139 narrows to '9'.
+                    VersionCase{L"\u0139.0", 9000}, VersionCase{L"", kEmulationValueNotFound},
+                    VersionCase{L"...", kEmulationValueNotFound}));
+
+DWORD ReadFeature(const wchar_t* feature, const wchar_t* valueName, DWORD* type) {
+    const std::wstring path = std::wstring(kFeatureRoot) + feature;
+    DWORD data = 0xDEADBEEF;
+    DWORD size = sizeof data;
+    *type = REG_NONE;
+    RegGetValueW(HKEY_CURRENT_USER, path.c_str(), valueName, RRF_RT_ANY, type, &data, &size);
+    return size == sizeof data ? data : 0xDEADBEEF;
+}
+
+void DeleteFeatureValue(const wchar_t* feature, const wchar_t* valueName) {
+    const std::wstring path = std::wstring(kFeatureRoot) + feature;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, valueName);
+        RegCloseKey(key);
+    }
+}
+
+TEST(FeatureControl, WritesADwordUnderTheFeatureKey) {
+    constexpr wchar_t kValue[] = L"skyreach-feature-test.exe";
+    EXPECT_TRUE(WriteFeatureControlValue(L"FEATURE_SKYREACH_TEST", kValue, 1234));
+    DWORD type = 0;
+    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_TEST", kValue, &type), 1234u);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    DeleteFeatureValue(L"FEATURE_SKYREACH_TEST", kValue);
+}
+
+// A key name longer than the registry allows cannot be created, on Windows and Wine alike.
+TEST(FeatureControl, AKeyThatCannotBeCreatedDoesNotStopTheOthers) {
+    const std::wstring tooLong(300, L'X');
+    const FEATURE_SWITCH table[] = {
+        {L"FEATURE_SKYREACH_EMULATION_TEST", 0, true},
+        {tooLong.c_str(), 1, false},
+        {L"FEATURE_SKYREACH_AFTER_TEST", 1, false},
+    };
+    constexpr wchar_t kValue[] = L"skyreach-skip-test.exe";
+    EXPECT_FALSE(WriteFeatureControlValue(tooLong.c_str(), kValue, 1));
+    EXPECT_EQ(WriteFeatureSwitches(table, 3, 9000, kValue), 2);
+    DWORD type = 0;
+    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_EMULATION_TEST", kValue, &type), 9000u);
+    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_AFTER_TEST", kValue, &type), 1u);
+    DeleteFeatureValue(L"FEATURE_SKYREACH_EMULATION_TEST", kValue);
+    DeleteFeatureValue(L"FEATURE_SKYREACH_AFTER_TEST", kValue);
+}
+
+TEST(FeatureControl, ApplyWritesAllSwitchesUnderTheExecutablesFileName) {
+    ApplyBrowserFeatureSettings();
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const wchar_t* fileName = wcsrchr(path, L'\\') ? wcsrchr(path, L'\\') + 1 : path;
+
+    DWORD expectedEmulation = QueryBrowserEmulationValue();
+    if (expectedEmulation == kEmulationValueNotFound)
+        expectedEmulation = kDefaultEmulationValue;
+    for (const FEATURE_SWITCH& row : g_FeatureSwitches) {
+        DWORD type = 0;
+        const DWORD expected = row.isEmulationMode ? expectedEmulation : row.data;
+        EXPECT_EQ(ReadFeature(row.keyName, fileName, &type), expected) << row.keyName;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.keyName;
+        DeleteFeatureValue(row.keyName, fileName);
+    }
+}
+
+class RegistryTextTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, REG_OPTION_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &m_key, nullptr),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegCloseKey(m_key);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kScratchKey);
+    }
+    void Store(const std::wstring& text, bool terminated) {
+        const DWORD bytes = static_cast<DWORD>((text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+        ASSERT_EQ(
+            RegSetValueExW(m_key, L"text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes),
+            ERROR_SUCCESS);
+    }
+    HKEY m_key = nullptr;
+};
+
+TEST_F(RegistryTextTest, ReadsTerminatedText) {
+    Store(L"11.0.9600.16428", true);
+    wchar_t text[kRegistryTextCapacity + 1];
+    ASSERT_EQ(ReadRegistryText(m_key, L"text", text), ERROR_SUCCESS);
+    EXPECT_STREQ(text, L"11.0.9600.16428");
+}
+
+// Stored without a terminator and filling the whole buffer: the text must still end in the buffer.
+TEST_F(RegistryTextTest, TextFillingTheBufferStillEndsInIt) {
+    const std::wstring full(kRegistryTextCapacity, L'9');
+    Store(full, false);
+    wchar_t text[kRegistryTextCapacity + 1];
+    for (wchar_t& c : text)
+        c = L'#';
+    ASSERT_EQ(ReadRegistryText(m_key, L"text", text), ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(text), full);
+}
+
+TEST_F(RegistryTextTest, LongerTextIsAnErrorAndMissingValueToo) {
+    Store(std::wstring(kRegistryTextCapacity + 10, L'9'), true);
+    wchar_t text[kRegistryTextCapacity + 1];
+    EXPECT_EQ(ReadRegistryText(m_key, L"text", text), ERROR_MORE_DATA);
+    EXPECT_EQ(ReadRegistryText(m_key, L"absent", text), ERROR_FILE_NOT_FOUND);
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "RegionTestSupport.h"
+#include "SkinImage.h"
+#include "SkinRegion.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RegionResult {
+    HRGN region;
+    int width;
+    int height;
+};
+
+RegionResult Build(HBITMAP skin, SIZE_T heapMaximum = 0) {
+    RegionResult result = {nullptr, -1, -1};
+    result.region = MakeSkinRegion(skin, result.width, result.height, heapMaximum);
+    return result;
+}
+
+struct ColourCase {
+    const char* name;
+    PIXEL colour;
+    bool inside;
+};
+
+class KeyColourTest : public testing::TestWithParam<ColourCase> {};
+
+TEST_P(KeyColourTest, DecidesWhetherAPixelBelongsToTheWindow) {
+    const ColourCase& c = GetParam();
+    HBITMAP skin = MakeSkin(3, 1, [&](int x, int) { return x == 1 ? c.colour : kSky; });
+    const RegionResult r = Build(skin);
+    ASSERT_NE(r.region, nullptr);
+    EXPECT_EQ(PtInRegion(r.region, 1, 0) != FALSE, c.inside);
+    EXPECT_EQ(RegionArea(r.region), c.inside ? 3 : 2);
+    DeleteObject(r.region);
+    DeleteObject(skin);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tolerance, KeyColourTest,
+                         testing::Values(ColourCase{"PureMagenta", {255, 0, 255, 255}, false},
+                                         ColourCase{"EdgeOfTolerance", {238, 17, 238, 255}, false},
+                                         ColourCase{"RedTooLow", {237, 0, 255, 255}, true},
+                                         ColourCase{"GreenTooHigh", {255, 18, 255, 255}, true},
+                                         ColourCase{"BlueTooLow", {255, 0, 237, 255}, true},
+                                         ColourCase{"TransparentSkyStaysInside", {40, 90, 160, 0}, true},
+                                         ColourCase{"TransparentMagentaIsCut", {255, 0, 255, 0}, false}),
+                         [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
+
+struct PatternCase {
+    const char* name;
+    int width;
+    int height;
+    bool (*isKey)(int x, int y);
+};
+
+class KeyPatternTest : public testing::TestWithParam<PatternCase> {};
+
+// Whatever the pattern and however the runs fall into batches, the region is exactly the non-key
+// pixels.
+TEST_P(KeyPatternTest, RegionIsTheRectangleLessTheKeyPixels) {
+    const PatternCase& c = GetParam();
+    HBITMAP skin = MakeSkin(c.width, c.height, [&](int x, int y) { return c.isKey(x, y) ? kMagenta : kSky; });
+    const RegionResult r = Build(skin);
+    ASSERT_NE(r.region, nullptr);
+    EXPECT_EQ(r.width, c.width);
+    EXPECT_EQ(r.height, c.height);
+
+    HRGN expected = ExpectedRegion(c.width, c.height, [&](int x, int y) { return !c.isKey(x, y); });
+    EXPECT_TRUE(EqualRgn(r.region, expected));
+    int64_t keyPixels = 0;
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            keyPixels += c.isKey(x, y) ? 1 : 0;
+    EXPECT_EQ(RegionArea(r.region), int64_t{c.width} * c.height - keyPixels);
+    DeleteObject(expected);
+    DeleteObject(r.region);
+    DeleteObject(skin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, KeyPatternTest,
+    testing::Values(
+        PatternCase{"NoKeyPixels", 17, 9, [](int, int) { return false; }},
+        PatternCase{"SingleKeyPixel", 17, 9, [](int x, int y) { return x == 4 && y == 6; }},
+        PatternCase{"RunsReachTheRightEdge", 17, 9, [](int x, int y) { return x >= 17 - y - 1; }},
+        PatternCase{"RunsStartAtTheLeftEdge", 17, 9, [](int x, int y) { return x <= y; }},
+        // 30 single-pixel runs a row: 100 rows fill one batch exactly, 101 rows spill one run over.
+        PatternCase{"ExactlyOneFullBatch", 60, 100, [](int x, int) { return x % 2 == 0; }},
+        PatternCase{"OneRunPastAFullBatch", 60, 101,
+                    [](int x, int y) { return y < 100 ? x % 2 == 0 : x == 59; }},
+        PatternCase{"ManyBatches", 200, 100, [](int x, int y) { return (x + y) % 2 == 0; }}),
+    [](const testing::TestParamInfo<PatternCase>& info) { return info.param.name; });
+
+TEST(SkinRegion, AllKeySkinGivesAnEmptyRegionNotANullOne) {
+    HBITMAP skin = MakeSkin(12, 5, [](int, int) { return kMagenta; });
+    const RegionResult r = Build(skin);
+    ASSERT_NE(r.region, nullptr);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(r.region, &box), NULLREGION);
+    DeleteObject(r.region);
+    DeleteObject(skin);
+}
+
+TEST(SkinRegion, NullSkinGivesNullAndRecordsNoSize) {
+    const RegionResult r = Build(nullptr);
+    EXPECT_EQ(r.region, nullptr);
+    EXPECT_EQ(r.width, -1);
+    EXPECT_EQ(r.height, -1);
+}
+
+// A monochrome bitmap this large exists, but its 32-bpp working copy (1.6 GB) cannot: the build
+// fails after the size is known, and the size must still be recorded.
+TEST(SkinRegion, SizeIsRecordedWhenTheWorkingCopyCannotBeMade) {
+    HBITMAP huge = CreateBitmap(20000, 20000, 1, 1, nullptr);
+    ASSERT_NE(huge, nullptr);
+    const RegionResult r = Build(huge);
+    EXPECT_EQ(r.region, nullptr);
+    EXPECT_EQ(r.width, 20000);
+    EXPECT_EQ(r.height, 20000);
+    DeleteObject(huge);
+}
+
+// Running out of memory for the rectangle buffer is a failure to report, not a crash.
+TEST(SkinRegion, BufferThatCannotGrowGivesNull) {
+    HBITMAP skin = MakeSkin(60, 100, [](int x, int) { return x % 2 == 0 ? kMagenta : kSky; });
+    const RegionResult r = Build(skin, 8 * 1024);
+    EXPECT_EQ(r.region, nullptr);
+    EXPECT_EQ(r.width, 60);
+    DeleteObject(skin);
+}
+
+TEST(SkinRegion, ShippedSkinKeepsItsOutline) {
+    HBITMAP skin = LoadPngResource(GetModuleHandleW(nullptr), IDR_SKIN_PNG);
+    ASSERT_NE(skin, nullptr);
+    const RegionResult r = Build(skin);
+    ASSERT_NE(r.region, nullptr);
+    EXPECT_EQ(r.width, 830);
+    EXPECT_EQ(r.height, 620);
+    EXPECT_EQ(RegionArea(r.region), 505837);
+
+    struct Probe {
+        int x, y;
+        bool inside;
+    };
+    constexpr Probe probes[] = {
+        {0, 0, false},     {7, 0, false},     {8, 0, true},      {0, 7, false},    {0, 8, true},
+        {829, 0, false},   {822, 0, false},   {821, 0, true},    {829, 8, true},   {0, 591, true},
+        {0, 592, false},   {829, 592, false}, {280, 619, false}, {281, 619, true}, {548, 619, true},
+        {549, 619, false}, {415, 300, true},  {263, 611, true},  {559, 611, true},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(PtInRegion(r.region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
+    DeleteObject(r.region);
+    DeleteObject(skin);
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under Wine, printing their figures.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build
+"$root/tools/build.sh"
+export WINEPREFIX=$build/wineprefix SKYREACH_SESSION_DIR=$build/wine-session DISPLAY=${SKYREACH_BENCH_DISPLAY:-:96}
+"$root/tools/wine/session.sh" start
+trap '"$root/tools/wine/session.sh" stop' EXIT
+"$root/tools/wine/run.sh" "$build/bench/region_bench.exe"
+"$root/tools/wine/run.sh" "$build/bench/startup_bench.exe" "$build/SkyreachLauncher.exe" "$build/bench/empty_dialog.exe"

@@ -1,0 +1,123 @@
+#include "LauncherDlg.h"
+
+#include "BrowserFeatures.h"
+#include "LauncherMessages.h"
+#include "PatcherLaunch.h"
+#include "SkinImage.h"
+#include "SkinRegion.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDOK, &CLauncherDlg::OnOK)
+ON_BN_CLICKED(IDCANCEL, &CLauncherDlg::OnCancel)
+ON_WM_ERASEBKGND()
+ON_WM_NCHITTEST()
+ON_MESSAGE(LM_START, &CLauncherDlg::OnStart)
+ON_MESSAGE(LM_SELECTED, &CLauncherDlg::OnSelected)
+END_MESSAGE_MAP()
+
+CLauncherDlg::CLauncherDlg(CWnd* pParent)
+    : CDialog(IDD_LAUNCHER_DIALOG, pParent),
+      m_hIcon(LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+CLauncherDlg::~CLauncherDlg() = default;
+
+BOOL CLauncherDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    SetWindowText(L"Skyreach Launcher");
+
+    // Before any browser pane exists, so the control sees its switches when it is created.
+    ApplyBrowserFeatureSettings();
+
+    m_hSkinBitmap.Attach(LoadSkinImage());
+    if (!m_hSkinBitmap.GetSafeHandle())
+        return FALSE;
+
+    m_hSkinRgn = MakeRegionFromBitmap(m_hSkinBitmap);
+    if (!m_hSkinRgn) {
+        MessageBox(L"Failed to make rgn from bitmap", nullptr, MB_OK);
+        return FALSE;
+    }
+    CentreOnSkin();
+    SetWindowRgn(m_hSkinRgn, TRUE);
+    return TRUE;
+}
+
+HRGN CLauncherDlg::MakeRegionFromBitmap(HBITMAP hSkin) {
+    return MakeSkinRegion(hSkin, m_nSkinWidth, m_nSkinHeight);
+}
+
+// Keeps the centre the template's DS_CENTER gave the window and takes the skin's size around it.
+void CLauncherDlg::CentreOnSkin() {
+    CRect window;
+    GetWindowRect(&window);
+    const int centreX = (window.left + window.right) / 2;
+    const int centreY = (window.top + window.bottom) / 2;
+    const int halfWidth = m_nSkinWidth / 2;
+    const int halfHeight = m_nSkinHeight / 2;
+    MoveWindow(centreX - halfWidth, centreY - halfHeight, 2 * halfWidth, 2 * halfHeight, TRUE);
+}
+
+BOOL CLauncherDlg::PreTranslateMessage(MSG* pMsg) {
+    // Enter and Escape must neither press a button nor close the launcher.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        pMsg->wParam = 0;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CLauncherDlg::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int iconWidth = GetSystemMetrics(SM_CXICON);
+    const int iconHeight = GetSystemMetrics(SM_CYICON);
+    CRect client;
+    GetClientRect(&client);
+    dc.DrawIcon((client.Width() - iconWidth + 1) / 2, (client.Height() - iconHeight + 1) / 2, m_hIcon);
+}
+
+HCURSOR CLauncherDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+BOOL CLauncherDlg::OnEraseBkgnd(CDC* pDC) {
+    BITMAP skin = {};
+    GetObjectW(m_hSkinBitmap, sizeof skin, &skin);
+
+    CMemoryDC skinDc(pDC->GetSafeHdc());
+    if (!skinDc.IsValid())
+        return CDialog::OnEraseBkgnd(pDC);
+    {
+        const CSelectObjectScope selectSkin(skinDc, m_hSkinBitmap);
+        if (!selectSkin.Succeeded())
+            return CDialog::OnEraseBkgnd(pDC);
+        pDC->BitBlt(0, 0, skin.bmWidth, skin.bmHeight, &skinDc, 0, 0, SRCCOPY);
+    }
+    OnDrawOverlay(pDC);
+    return TRUE;
+}
+
+void CLauncherDlg::OnDrawOverlay(CDC*) {}
+
+// The whole skin acts as a caption, so the player can drag the window from any point of it.
+LRESULT CLauncherDlg::OnNcHitTest(CPoint) {
+    return HTCAPTION;
+}
+
+LRESULT CLauncherDlg::OnStart(WPARAM, LPARAM) {
+    LaunchPatcher(GetSafeHwnd());
+    EndDialog(0);
+    return 0;
+}
+
+LRESULT CLauncherDlg::OnSelected(WPARAM, LPARAM) {
+    return 0;
+}

@@ -1,0 +1,37 @@
+// The launcher's only window: a frameless modal dialog whose outline and background are the skin.
+#pragma once
+
+#include "Framework.h"
+
+class CLauncherDlg : public CDialog {
+public:
+    explicit CLauncherDlg(CWnd* pParent = nullptr);
+    ~CLauncherDlg() override;
+
+    // Makes the window's region from the skin and records the skin's size.
+    HRGN MakeRegionFromBitmap(HBITMAP hSkin);
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Called after each background paint of the skin, so a derived window can draw over it.
+    virtual void OnDrawOverlay(CDC* pDC);
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    LRESULT OnNcHitTest(CPoint point);
+    LRESULT OnStart(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSelected(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CentreOnSkin();
+
+    HICON m_hIcon;
+    HRGN m_hSkinRgn = nullptr; // handed to the system by SetWindowRgn, never deleted here
+    int m_nSkinWidth = 0;
+    int m_nSkinHeight = 0;
+    CBitmap m_hSkinBitmap; // kept for every background paint until the window object goes
+};

@@ -1,0 +1,143 @@
+#include "SkinImage.h"
+
+#include "Framework.h"
+#include "resource.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+#include <cstring>
+
+namespace {
+
+// GDI+ runs only for the length of one decode; the resulting DIB section does not need it.
+class GdiplusSession {
+public:
+    GdiplusSession() {
+        const Gdiplus::GdiplusStartupInput input;
+        m_started = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession() {
+        if (m_started)
+            Gdiplus::GdiplusShutdown(m_token);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+    bool Started() const { return m_started; }
+
+private:
+    ULONG_PTR m_token = 0;
+    bool m_started = false;
+};
+
+class StreamRef {
+public:
+    explicit StreamRef(IStream* stream) : m_stream(stream) {}
+    ~StreamRef() {
+        if (m_stream)
+            m_stream->Release();
+    }
+    StreamRef(const StreamRef&) = delete;
+    StreamRef& operator=(const StreamRef&) = delete;
+
+    IStream* Get() const { return m_stream; }
+
+private:
+    IStream* m_stream;
+};
+
+class GpBitmapRef {
+public:
+    GpBitmapRef() = default;
+    ~GpBitmapRef() {
+        if (m_bitmap)
+            Gdiplus::DllExports::GdipDisposeImage(m_bitmap);
+    }
+    GpBitmapRef(const GpBitmapRef&) = delete;
+    GpBitmapRef& operator=(const GpBitmapRef&) = delete;
+
+    Gdiplus::GpBitmap** Receive() { return &m_bitmap; }
+    Gdiplus::GpBitmap* Get() const { return m_bitmap; }
+
+private:
+    Gdiplus::GpBitmap* m_bitmap = nullptr;
+};
+
+IStream* StreamOverBytes(const void* bytes, DWORD size) {
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
+        return nullptr;
+    stream->Write(bytes, size, nullptr);
+    // Decoders read from the stream's current position; the image starts at its beginning.
+    const LARGE_INTEGER start = {};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    return stream;
+}
+
+// Copies the decoded pixels, as non-premultiplied 32-bpp ARGB (bytes blue, green, red, alpha), into
+// a new bottom-up DIB section of the same size.
+HBITMAP CopyToDibSection(Gdiplus::GpBitmap* bitmap) {
+    using namespace Gdiplus;
+    UINT width = 0;
+    UINT height = 0;
+    if (DllExports::GdipGetImageWidth(bitmap, &width) != Ok ||
+        DllExports::GdipGetImageHeight(bitmap, &height) != Ok || width == 0 || height == 0)
+        return nullptr;
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = static_cast<LONG>(height);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dib)
+        return nullptr;
+
+    const GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    BitmapData locked = {};
+    if (DllExports::GdipBitmapLockBits(bitmap, &all, ImageLockModeRead, PixelFormat32bppARGB, &locked) !=
+        Ok) {
+        DeleteObject(dib);
+        return nullptr;
+    }
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    for (UINT y = 0; y < height; ++y) {
+        const BYTE* source =
+            static_cast<const BYTE*>(locked.Scan0) + static_cast<ptrdiff_t>(y) * locked.Stride;
+        BYTE* target = static_cast<BYTE*>(bits) + (height - 1 - y) * rowBytes;
+        std::memcpy(target, source, rowBytes);
+    }
+    DllExports::GdipBitmapUnlockBits(bitmap, &locked);
+    return dib;
+}
+
+} // namespace
+
+HBITMAP LoadPngResource(HMODULE module, UINT resourceId) {
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(resourceId), L"PNG");
+    if (!resource)
+        return nullptr;
+    const HGLOBAL loaded = LoadResource(module, resource);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = SizeofResource(module, resource);
+    if (!bytes || size == 0)
+        return nullptr;
+
+    const GdiplusSession gdiplus;
+    if (!gdiplus.Started())
+        return nullptr;
+    const StreamRef stream(StreamOverBytes(bytes, size));
+    if (!stream.Get())
+        return nullptr;
+    GpBitmapRef decoded;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream.Get(), decoded.Receive()) != Gdiplus::Ok)
+        return nullptr;
+    return CopyToDibSection(decoded.Get());
+}
+
+HBITMAP LoadSkinImage() {
+    return LoadPngResource(AfxGetResourceHandle(), IDR_SKIN_PNG);
+}

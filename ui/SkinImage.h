@@ -1,0 +1,12 @@
+// Decoding the PNG skin compiled into the program into a GDI bitmap.
+#pragma once
+
+#include <windows.h>
+
+// The skin resource of the application's module, as a 32-bpp bottom-up DIB section holding the
+// PNG's own (not premultiplied) blue, green, red and alpha bytes. Null on any failure. The caller
+// owns the bitmap.
+HBITMAP LoadSkinImage();
+
+// The same for any PNG resource of type "PNG".
+HBITMAP LoadPngResource(HMODULE module, UINT resourceId);

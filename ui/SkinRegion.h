@@ -1,0 +1,14 @@
+// The window's outline from its skin: every pixel except those painted in the magenta key colour.
+#pragma once
+
+#include <windows.h>
+
+// Magenta with a tolerance of 17 on each channel lies outside the window; alpha is not looked at.
+constexpr bool IsSkinKeyColour(BYTE red, BYTE green, BYTE blue) {
+    return red >= 238 && green <= 17 && blue >= 238;
+}
+
+// Builds the region, in the bitmap's own coordinates, of the skin's non-key pixels. The skin's size
+// is stored in width and height as soon as it is known, even if the build fails later. Null on
+// failure; the caller owns the region. heapMaximum bounds the rectangle buffer's heap (0: none).
+HRGN MakeSkinRegion(HBITMAP skin, int& width, int& height, SIZE_T heapMaximum = 0);

@@ -1,0 +1,53 @@
+// The launcher's face as data: one table per kind of control, each ending with a terminator row.
+#pragma once
+
+#include "Framework.h"
+
+struct BUTTON_ITEM {
+    CString caption;
+    int id;
+    int type; // ActionType of the click; 0 ends the table
+    int normalImage;
+    int hoverImage;
+    int pressedImage;  // 0: the hover face
+    int disabledImage; // 0: the normal face
+    int left, top, right, bottom;
+    CString url;
+};
+
+struct RADIO_ITEM {
+    CString caption;
+    unsigned int group;
+    int id; // 0 ends the table
+    int checkedImage;
+    int normalImage;
+    int left, top, right, bottom;
+};
+
+struct BROWSER_ITEM {
+    int id;
+    CString url; // empty ends the table
+    int left, top, right, bottom;
+};
+
+struct PROGRESS_ITEM {
+    int id; // 0 ends the table
+    int left, top, right, bottom;
+    int image;
+    int rangeMax;
+};
+
+struct EDIT_ITEM {
+    int id; // 0 ends the table
+    int left, top, right, bottom;
+    COLORREF background;
+    int digitsOnly;
+    int multiLine;
+    int password;
+};
+
+extern const BUTTON_ITEM g_ButtonItems[10];
+extern const RADIO_ITEM g_RadioItems[1];
+extern const BROWSER_ITEM g_BrowserItems[2];
+extern const PROGRESS_ITEM g_ProgressItems[1];
+extern const EDIT_ITEM g_EditItems[1];
