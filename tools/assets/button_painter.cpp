@@ -1,0 +1,130 @@
+#include "button_painter.h"
+
+#include "button_look.h"
+#include "canvas.h"
+#include "font.h"
+#include "mask.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSamples = 8;
+
+// Adds a round-capped segment to `mask` by union.
+void drawSegment(Mask &mask, double ax, double ay, double bx, double by, double radius) {
+    const int x0 = std::max(0, int(std::min(ax, bx) - radius) - 1);
+    const int y0 = std::max(0, int(std::min(ay, by) - radius) - 1);
+    const int x1 = std::min(mask.width(), int(std::max(ax, bx) + radius) + 2);
+    const int y1 = std::min(mask.height(), int(std::max(ay, by) + radius) + 2);
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            int inside = 0;
+            for (int sy = 0; sy < kSamples; ++sy) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const double px = x + (sx + 0.5) / kSamples;
+                    const double py = y + (sy + 0.5) / kSamples;
+                    inside += segmentDistance(px, py, ax, ay, bx, by) <= radius;
+                }
+            }
+            mask.at(x, y) = std::max(mask.at(x, y), inside / double(kSamples * kSamples));
+        }
+    }
+}
+
+// Crossed bars for close, one low bar for minimise.
+void drawGlyph(Mask &mask, ButtonKind kind) {
+    if (kind == ButtonKind::Close) {
+        drawSegment(mask, 5.0, 5.0, 11.0, 11.0, 1.0);
+        drawSegment(mask, 11.0, 5.0, 5.0, 11.0, 1.0);
+    } else {
+        drawSegment(mask, 4.5, 10.5, 11.5, 10.5, 1.0);
+    }
+}
+
+// Double chevrons either side of the start label, pointing at it.
+void drawChevrons(Mask &mask, double labelLeft, double labelRight, double midY) {
+    constexpr double kReach = 7.0; // half height of a chevron
+    constexpr double kDepth = 6.0;
+    constexpr double kGap = 30.0; // label edge to the nearer chevron tip
+    constexpr double kStep = 9.0;
+    for (int i = 0; i < 2; ++i) {
+        const double leftTip = labelLeft - kGap - i * kStep;
+        drawSegment(mask, leftTip - kDepth, midY - kReach, leftTip, midY, 1.3);
+        drawSegment(mask, leftTip, midY, leftTip - kDepth, midY + kReach, 1.3);
+        const double rightTip = labelRight + kGap + i * kStep;
+        drawSegment(mask, rightTip + kDepth, midY - kReach, rightTip, midY, 1.3);
+        drawSegment(mask, rightTip, midY, rightTip + kDepth, midY + kReach, 1.3);
+    }
+}
+
+Mask labelMask(const ButtonFace &button, int width, int height) {
+    Mask mask(width, height);
+    if (button.kind == ButtonKind::Minimise || button.kind == ButtonKind::Close) {
+        drawGlyph(mask, button.kind);
+        return mask;
+    }
+    const TextStyle style = labelStyle(button.kind);
+    // Stroke centres land on pixel centres, which keeps the small labels sharp.
+    const double left = std::floor((width - textWidth(button.label, style)) * 0.5) + 0.5;
+    const double top = std::floor((height - textHeight(style)) * 0.5) + 0.5;
+    drawText(mask, button.label, left, top, style, kSamples);
+    if (button.kind == ButtonKind::Start)
+        drawChevrons(mask, left, left + textWidth(button.label, style), top + textHeight(style) * 0.5);
+    return mask;
+}
+
+} // namespace
+
+Bitmap paintButton(const Bitmap &skin, const ButtonFace &button, bool hover) {
+    Canvas canvas(skin.crop(button.face));
+    const int w = canvas.width();
+    const int h = canvas.height();
+    const ButtonLook look = lookOf(button.kind, hover);
+    const PlateLook &p = look.plate;
+    const Box plate = Box{0.0, 0.0, double(w), double(h)}.inset(p.inset);
+    const Rect all{0, 0, w, h};
+    const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, plate, p.radius); };
+
+    if (look.finish.glowStrength > 0.0) {
+        paintArea(
+            canvas, all,
+            [&](double px, double py) {
+                const double d = distance(px, py);
+                return d > 0.0 ? look.finish.glowStrength * (1.0 - smoothstep(0.0, p.inset + 1.0, d)) : 0.0;
+            },
+            [&](int, int) { return look.finish.glow; });
+    }
+    paintArea(
+        canvas, all, [&](double px, double py) { return coverFromDistance(distance(px, py)); },
+        [&](int x, int y) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double t = (py - plate.top) / (plate.bottom - plate.top);
+            Colour c = mix(p.top, p.bottom, t);
+            // Glassy gloss: fades from the top and stops with a soft edge just above the middle.
+            const double gloss = (1.0 - smoothstep(0.42, 0.48, t)) * (0.4 + 0.6 * (1.0 - t / 0.5));
+            c = mix(c, look.finish.shine, look.finish.shineStrength * clamp01(gloss));
+            // Light bouncing up from below rounds the plate off at its lower edge.
+            c = mix(c, p.top, 0.3 * smoothstep(0.72, 1.0, t));
+            // Bevel: the rim inside the outline catches light on top and falls dark below.
+            const double d = distance(px, py);
+            double nx = 0.0;
+            double ny = 0.0;
+            unitGradient(distance, px, py, nx, ny);
+            const double rim = clamp01(d + 2.2) * (1.0 - clamp01(d + 1.0));
+            c = mix(c, ny < 0.0 ? p.bevel : scale(p.bottom, 0.7), rim * clamp01(std::fabs(ny) + 0.3));
+            return mix(c, p.outline, clamp01(d + 1.5));
+        });
+
+    const Mask ink = labelMask(button, w, h);
+    paintArea(
+        canvas, all,
+        [&](double px, double py) { return ink.sample(int(px), int(py - look.ink.shadowDy)) * 0.75; },
+        [&](int, int) { return look.ink.shadow; });
+    paintArea(
+        canvas, all, [&](double px, double py) { return ink.at(int(px), int(py)); },
+        [&](int, int) { return look.ink.colour; });
+    return canvas.toBitmap();
+}

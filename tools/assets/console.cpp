@@ -1,0 +1,122 @@
+#include "console.h"
+
+#include "layout.h"
+#include "metal.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+double smoothUnion(double a, double b, double k) {
+    const double h = clamp01(0.5 + 0.5 * (b - a) / k);
+    return b + (a - b) * h - k * h * (1.0 - h);
+}
+
+constexpr Box kPlinthUpper{312.0, 529.0, 522.0, 600.0};
+constexpr Box kPlinthLower{250.0, 557.0, 580.0, 660.0};
+
+double plinthDistance(double x, double y) {
+    return smoothUnion(roundBoxDistance(x, y, kPlinthUpper, 8.0), roundBoxDistance(x, y, kPlinthLower, 10.0),
+                       8.0);
+}
+
+// Every kind of button appears in kButtons; sign-up and start exactly once.
+const ButtonFace &button(ButtonKind kind) {
+    for (const ButtonFace &b : kButtons) {
+        if (b.kind == kind)
+            return b;
+    }
+    return kButtons[0];
+}
+
+// The sign-up and start buttons touch, so they share one well shaped like both faces together.
+double bottomWellDistance(double x, double y) {
+    const Box signUp = toBox(button(ButtonKind::SignUp).face).inset(-2.0);
+    const Box start = toBox(button(ButtonKind::Start).face).inset(-2.0);
+    return smoothUnion(roundBoxDistance(x, y, signUp, 6.0), roundBoxDistance(x, y, start, 8.0), 4.0);
+}
+
+template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Distance distance) {
+    constexpr double kLip = 1.6;
+    paintArea(
+        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kLip); },
+        [&](int x, int y) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double d = distance(px, py);
+            double nx = 0.0;
+            double ny = 0.0;
+            unitGradient(distance, px, py, nx, ny);
+            // Lip sloping down into the hole, then the hole itself, shaded darker under its upper edge.
+            const Colour lip = hollowColour(kSteel, (kLip - d) / kLip, -nx, -ny);
+            const double depth = clamp01(-d / 6.0);
+            const Colour hole = mix(rgb(2, 4, 10), rgb(7, 11, 22), depth * (ny > 0.0 ? 1.0 : 0.6));
+            return mix(lip, hole, clamp01(0.5 - d));
+        });
+}
+
+} // namespace
+
+void paintPlinth(Canvas &canvas) {
+    const Rect area{230, 510, 600, kSkinHeight};
+    constexpr double kShadow = 7.0;
+    constexpr double kRim = 3.2;
+    paintArea(
+        canvas, area,
+        [](double px, double py) { return 0.6 * (1.0 - smoothstep(-1.0, kShadow, plinthDistance(px, py))); },
+        [](int, int) { return rgb(3, 4, 10); });
+    paintArea(
+        canvas, area, [](double px, double py) { return coverFromDistance(plinthDistance(px, py)); },
+        [&](int x, int y) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double d = plinthDistance(px, py);
+            double nx = 0.0;
+            double ny = 0.0;
+            unitGradient(plinthDistance, px, py, nx, ny);
+            static constexpr std::array<ColourStop, 3> kBody{
+                {{529.0, rgb(34, 46, 74)}, {575.0, rgb(22, 31, 54)}, {620.0, rgb(14, 20, 38)}}};
+            const Colour body = ramp(kBody, py);
+            const Colour groove = rgb(8, 10, 18);
+            // Rim: a gold bar along the edge, then a dark groove, then the body.
+            const Colour rim = ridgeColour(kGold, -d / kRim, -nx, -ny);
+            const Colour inner = mix(body, groove, clamp01(d + kRim + 1.5));
+            return mix(inner, rim, clamp01(d + kRim + 0.5));
+        });
+}
+
+void paintTrays(Canvas &canvas) {
+    constexpr std::array<Box, 3> kTrays{
+        {{40.0, 12.0, 244.0, 43.0}, {587.0, 12.0, 735.0, 43.0}, {745.0, 12.0, 791.0, 40.0}}};
+    for (const Box &tray : kTrays) {
+        const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, tray, 7.0); };
+        paintArea(
+            canvas, boundsOf(tray, 3),
+            [&](double px, double py) { return coverFromDistance(distance(px, py)); },
+            [&](int x, int y) {
+                const double px = x + 0.5;
+                const double py = y + 0.5;
+                double nx = 0.0;
+                double ny = 0.0;
+                unitGradient(distance, px, py, nx, ny);
+                const double d = distance(px, py);
+                const Colour glass =
+                    mix(rgb(14, 24, 48), rgb(6, 11, 26), (py - tray.top) / (tray.bottom - tray.top));
+                const Colour rim = ridgeColour(kSteel, -d / 1.6, -nx, -ny);
+                return mix(rim, glass, clamp01(-d - 1.6 + 0.5));
+            });
+    }
+}
+
+void paintWells(Canvas &canvas) {
+    for (const ButtonFace &b : kButtons) {
+        if (b.kind == ButtonKind::SignUp || b.kind == ButtonKind::Start)
+            continue;
+        const Box box = toBox(b.face).inset(-2.0);
+        const double radius = b.kind == ButtonKind::Nav ? 5.0 : 4.0;
+        paintWell(canvas, boundsOf(box, 3),
+                  [&](double px, double py) { return roundBoxDistance(px, py, box, radius); });
+    }
+    paintWell(canvas, Rect{255, 522, 575, 620}, bottomWellDistance);
+}

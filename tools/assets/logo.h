@@ -1,0 +1,6 @@
+#pragma once
+
+#include "canvas.h"
+
+// "SKYREACH" in gold across the top centre of the header, between the two button trays.
+void paintLogo(Canvas &canvas);
