@@ -4,11 +4,19 @@
 #include <cwchar>
 
 BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command) {
-    const int pathLength =
-        std::swprintf(command.path, kPatcherPathCapacity, L"%ls\\%ls", directory, kPatcherFileName);
-    if (pathLength < 0)
+    const size_t directoryLength = std::wcslen(directory);
+    const size_t pathLength = directoryLength + 1 + std::wcslen(kPatcherFileName);
+    // The quoted command line is the longer of the two: the path, two quotes and the terminator.
+    if (pathLength + 3 > kPatcherPathCapacity)
         return FALSE;
-    return std::swprintf(command.commandLine, kPatcherPathCapacity, L"\"%ls\"", command.path) >= 0;
+    std::wmemcpy(command.path, directory, directoryLength);
+    command.path[directoryLength] = L'\\';
+    std::wcscpy(command.path + directoryLength + 1, kPatcherFileName);
+    command.commandLine[0] = L'"';
+    std::wmemcpy(command.commandLine + 1, command.path, pathLength);
+    command.commandLine[pathLength + 1] = L'"';
+    command.commandLine[pathLength + 2] = L'\0';
+    return TRUE;
 }
 
 void LaunchPatcher(HWND owner) {

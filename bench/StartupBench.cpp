@@ -27,7 +27,8 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
 // "Painted" means the window's centre on screen differs from what was there before it appeared.
 double StartOnce(const std::wstring& exe) {
     std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup = {sizeof startup};
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);

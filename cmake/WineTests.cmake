@@ -31,6 +31,8 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(${SKYREACH_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 target_compile_options(gtest PRIVATE -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
+target_compile_definitions(gtest PUBLIC GTEST_HAS_NOTIFICATION_=1)
+target_compile_options(gtest PUBLIC -include ${CMAKE_SOURCE_DIR}/tests/support/GtestWin32Notification.h)
 
 # skyreach_add_unit_test(<name> SOURCES ... LIBS ...): a Google Test executable run under Wine.
 function(skyreach_add_unit_test name)

@@ -123,14 +123,20 @@ TEST_F(RegistryTextTest, ReadsTerminatedText) {
 }
 
 // Stored without a terminator and filling the whole buffer: the text must still end in the buffer.
+// Windows hands back the bytes as stored; Wine answers ERROR_MORE_DATA when no room is left for a
+// terminator. Either way the reader must never leave an unterminated text behind.
 TEST_F(RegistryTextTest, TextFillingTheBufferStillEndsInIt) {
     const std::wstring full(kRegistryTextCapacity, L'9');
     Store(full, false);
     wchar_t text[kRegistryTextCapacity + 1];
     for (wchar_t& c : text)
         c = L'#';
-    ASSERT_EQ(ReadRegistryText(m_key, L"text", text), ERROR_SUCCESS);
-    EXPECT_EQ(std::wstring(text), full);
+    const LONG status = ReadRegistryText(m_key, L"text", text);
+    ASSERT_TRUE(status == ERROR_SUCCESS || status == ERROR_MORE_DATA) << status;
+    EXPECT_LE(wcsnlen(text, kRegistryTextCapacity + 1), kRegistryTextCapacity);
+    if (status == ERROR_SUCCESS) {
+        EXPECT_EQ(std::wstring(text), full);
+    }
 }
 
 TEST_F(RegistryTextTest, LongerTextIsAnErrorAndMissingValueToo) {

@@ -36,7 +36,12 @@ case "${1:-}" in
 start)
     start_display
     create_prefix
-    "$WINESERVER" -p
+    # Detached from our output, or whoever reads it (CTest) would wait for the server to end.
+    # A server that is already up for this prefix serves just as well.
+    "$WINESERVER" -p </dev/null >>"$state/wineserver.log" 2>&1 || true
+    # Wine's own services start with the first program and live as long as the server. Started
+    # here, they hold this log open instead of the output of whichever test happened to run first.
+    "$WINELOADER" wineboot </dev/null >>"$state/wineserver.log" 2>&1
     ;;
 stop)
     "$WINESERVER" -k 2>/dev/null || true

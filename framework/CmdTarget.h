@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include "MessageMap.h"
+
+class CObject {
+public:
+    virtual ~CObject() = default;
+};
+
+// Anything that answers messages or commands through a message map.
+class CCmdTarget : public CObject {
+public:
+    // Runs the ON_COMMAND / ON_BN_CLICKED entry for this command, if the map chain has one.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode);
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    // Calls the first entry of the map chain, most derived class first, that matches the message.
+    // TRUE with *pResult set when that entry answered it.
+    BOOL DispatchToMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};

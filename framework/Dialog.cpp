@@ -1,0 +1,124 @@
+#include "Dialog.h"
+
+#include "WinApp.h"
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_BN_CLICKED(IDOK, &CDialog::OnOK)
+ON_BN_CLICKED(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+INT_PTR CDialog::DoModal() {
+    if (m_hWnd != nullptr) {
+        return -1;
+    }
+    const HINSTANCE hResources = AfxGetResourceHandle();
+    const HRSRC hTemplateInfo = ::FindResourceW(hResources, MAKEINTRESOURCEW(m_nIDTemplate), RT_DIALOG);
+    const HGLOBAL hTemplate = hTemplateInfo ? ::LoadResource(hResources, hTemplateInfo) : nullptr;
+    const auto* pTemplate = hTemplate ? static_cast<LPCDLGTEMPLATEW>(::LockResource(hTemplate)) : nullptr;
+    if (pTemplate == nullptr) {
+        return -1;
+    }
+
+    const HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
+    const bool disableParent = hParent != nullptr && ::IsWindowEnabled(hParent);
+    if (disableParent) {
+        ::EnableWindow(hParent, FALSE);
+    }
+    m_endRequested = false;
+    m_nModalResult = -1;
+    const HWND hDlg = ::CreateDialogIndirectParamW(hResources, pTemplate, hParent, &CDialog::DialogProc,
+                                                   reinterpret_cast<LPARAM>(this));
+    if (hDlg != nullptr) {
+        // Like DialogBox, show the dialog even when its template lacks WS_VISIBLE.
+        if (!m_endRequested && !::IsWindowVisible(hDlg)) {
+            ::ShowWindow(hDlg, SW_SHOWNORMAL);
+        }
+        RunModalLoop();
+        ::SetWindowPos(hDlg, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The parent is enabled again before the dialog goes, so that activation returns to it.
+    if (disableParent) {
+        ::EnableWindow(hParent, TRUE);
+        if (hDlg != nullptr && ::GetActiveWindow() == hDlg) {
+            ::SetActiveWindow(hParent);
+        }
+    }
+    if (hDlg == nullptr) {
+        return -1;
+    }
+    if (::IsWindow(hDlg)) {
+        ::DestroyWindow(hDlg);
+    }
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop() {
+    MSG msg;
+    while (m_hWnd != nullptr && !m_endRequested) {
+        const BOOL received = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (received == -1) {
+            break;
+        }
+        if (received == 0) {
+            // The application's own loop must see the quit request too.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!WalkPreTranslateTree(m_hWnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+    m_endRequested = true;
+    if (m_hWnd != nullptr) {
+        // Wakes the modal loop, which may be waiting in GetMessage.
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || m_hWnd == nullptr) {
+        return FALSE;
+    }
+    return ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode) {
+    if (CWnd::OnCmdMsg(nID, nCode)) {
+        return TRUE;
+    }
+    CWinApp* const pApp = AfxGetApp();
+    return pApp != nullptr && pApp->OnCmdMsg(nID, nCode);
+}
+
+// Everything after WM_INITDIALOG reaches the object through its subclass, so the dialog manager's own
+// processing is the object's DefWindowProc and this procedure has nothing more to answer.
+INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) {
+        return FALSE;
+    }
+    auto* const pDialog = reinterpret_cast<CDialog*>(lParam);
+    if (!pDialog->SubclassWindow(hDlg)) {
+        return FALSE;
+    }
+    return pDialog->OnInitDialog();
+}

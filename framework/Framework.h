@@ -1,0 +1,20 @@
+#pragma once
+
+// Everything the launcher uses of the framework.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "AfxIds.h"
+#include "WideString.h"
+#include "Geometry.h"
+#include "MessageMap.h"
+#include "MessageMapEntries.h"
+#include "CmdTarget.h"
+#include "Wnd.h"
+#include "Dialog.h"
+#include "WinApp.h"
+#include "Dc.h"
+#include "SelectObjectScope.h"
+#include "GdiObjects.h"
+#include "Controls.h"

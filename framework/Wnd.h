@@ -1,0 +1,154 @@
+#pragma once
+
+#include <windows.h>
+
+#include "CmdTarget.h"
+#include "Geometry.h"
+#include "MessageMapEntries.h"
+#include "WideString.h"
+
+class CDC;
+
+// A window object. One made with CreateEx/Create or SubclassWindow is bound to its window: it receives the
+// window's messages through its message map until WM_NCDESTROY, and destroys the window if it is deleted
+// first. One made with CWnd(HWND) is a plain view of a handle and never destroys it.
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    explicit CWnd(HWND hWnd) : m_hWnd(hWnd) {}
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+    // The object bound to hWnd, or nullptr.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+    // Windows of a class from AfxRegisterWndClass are bound from WM_NCCREATE on; windows of any other class
+    // are subclassed right after creation. With a parent and without WS_POPUP, WS_CHILD is added.
+    BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID);
+    BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID);
+    BOOL SubclassWindow(HWND hWnd);
+    HWND UnsubclassWindow();
+    BOOL DestroyWindow();
+
+    // Runs once when the object is bound, before it sees any message of the window.
+    virtual void PreSubclassWindow();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Offers pMsg to PreTranslateMessage of the bound objects from its target window up through the parents,
+    // ending with hWndStop; TRUE once one of them consumed it.
+    static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+
+    CWnd* GetParent() const;
+    HWND GetParentHwnd() const;
+    HWND GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int nID);
+    BOOL MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    BOOL MoveWindow(const RECT& rect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    void GetWindowRect(LPRECT lpRect) const;
+    void GetClientRect(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void SetWindowText(LPCWSTR lpszString);
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void Invalidate(BOOL bErase = TRUE);
+    BOOL UpdateWindow();
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsIconic() const;
+    BOOL IsWindowVisible() const;
+    BOOL IsWindowEnabled() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    // FALSE when the style already was as asked. Non-zero nFlags also apply the change with SetWindowPos.
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+    HWND SetFocus();
+    HWND GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious = FALSE) const;
+    // A null caption means the application's name.
+    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Reflects control notifications to the control's object first, then runs this object's map.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The control side of reflection: runs the WM_REFLECT_BASE + message entry of this object's map.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Runs after WM_NCDESTROY, once the object is no longer bound; an object may delete itself here.
+    virtual void PostNcDestroy();
+    // Default processing of the message being handled.
+    LRESULT Default();
+
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnCancelMode();
+    afx_msg UINT OnGetDlgCode();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum class Binding { None, WindowClass, Subclass };
+
+    friend LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon);
+    static LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                                 UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
+    static bool IsFrameworkClass(LPCWSTR lpszClassName);
+
+    void Bind(HWND hWnd, Binding binding);
+    void Unbind();
+    // Keeps the message current for Default() while WindowProc runs, and unbinds after WM_NCDESTROY.
+    LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    Binding m_binding = Binding::None;
+    MSG m_currentMsg = {};
+};
+
+// Registers, or finds already registered, a window class whose messages go to the bound CWnd, and returns
+// its name; nullptr without an application object or when registration fails.
+LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                            HICON hIcon = nullptr);
+
+// A handler's CWnd* argument: the window's bound object, else a view that lives as long as this; nullptr
+// for a null handle.
+class CWndArg {
+public:
+    explicit CWndArg(HWND hWnd);
+    CWndArg(const CWndArg&) = delete;
+    CWndArg& operator=(const CWndArg&) = delete;
+
+    CWnd* Get() const { return m_pWnd; }
+
+private:
+    CWnd m_view;
+    CWnd* m_pWnd;
+};

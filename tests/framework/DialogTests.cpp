@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TestApplication.h"
+#include "TestResourceIds.h"
+#include "TestWindows.h"
+
+// Each test that shows a dialog takes about two seconds under Wine on a display without a window manager:
+// hiding a captioned window waits that long for the X server. Windows has no such delay.
+
+namespace {
+
+constexpr UINT WM_END_WITH_42 = WM_APP + 1;
+
+using Log = std::vector<std::string>;
+
+// The dialog's edit box, noting which of its hooks saw WM_KEYDOWN.
+class CKeyRecorder : public CWnd {
+public:
+    explicit CKeyRecorder(Log& log) : m_log(log) {}
+
+    bool m_consumeKeys = false;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message != WM_KEYDOWN) {
+            return FALSE;
+        }
+        m_log.push_back("edit PreTranslateMessage");
+        return m_consumeKeys;
+    }
+
+protected:
+    afx_msg LRESULT OnKeyDown(WPARAM, LPARAM) {
+        m_log.push_back("edit WM_KEYDOWN");
+        return Default();
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    Log& m_log;
+};
+
+BEGIN_MESSAGE_MAP(CKeyRecorder, CWnd)
+ON_MESSAGE(WM_KEYDOWN, &CKeyRecorder::OnKeyDown)
+END_MESSAGE_MAP()
+
+// A dialog whose OnInitDialog runs a script given by the test.
+class CScriptedDialog : public CDialog {
+public:
+    using Script = std::function<void(CScriptedDialog&)>;
+
+    explicit CScriptedDialog(Script script, UINT nIDTemplate = IDD_TEST_DIALOG, CWnd* pParentWnd = nullptr)
+        : CDialog(nIDTemplate, pParentWnd), m_script(std::move(script)) {}
+
+    Log m_log;
+    CKeyRecorder m_edit{m_log};
+    int m_endMessages = 0;
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_edit.SubclassWindow(GetDlgItem(IDC_TEST_EDIT));
+        m_script(*this);
+        return TRUE;
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN) {
+            m_log.push_back("dialog PreTranslateMessage");
+        }
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+
+protected:
+    afx_msg LRESULT OnEndWith42(WPARAM, LPARAM) {
+        ++m_endMessages;
+        EndDialog(42);
+        return 0;
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    Script m_script;
+};
+
+BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
+ON_MESSAGE(WM_END_WITH_42, &CScriptedDialog::OnEndWith42)
+END_MESSAGE_MAP()
+
+TEST(DialogTest, DoModalReturnsTheValueGivenToEndDialog) {
+    CScriptedDialog dialog([](CScriptedDialog& dlg) { dlg.PostMessage(WM_END_WITH_42); });
+    EXPECT_EQ(42, dialog.DoModal());
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+}
+
+TEST(DialogTest, EndDialogDuringInitialisationEndsAtOnce) {
+    CScriptedDialog dialog([](CScriptedDialog& dlg) {
+        dlg.PostMessage(WM_END_WITH_42);
+        dlg.EndDialog(7);
+    });
+    EXPECT_EQ(7, dialog.DoModal());
+    EXPECT_EQ(0, dialog.m_endMessages);
+}
+
+TEST(DialogTest, ButtonsAndClosingEndTheDialogThroughTheBaseMap) {
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        INT_PTR expectedResult;
+    } cases[] = {
+        {"OK", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), IDOK},
+        {"Cancel", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), IDCANCEL},
+        {"WM_CLOSE", WM_CLOSE, 0, IDCANCEL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CScriptedDialog dialog([&c](CScriptedDialog& dlg) { dlg.PostMessage(c.message, c.wParam); });
+        EXPECT_EQ(c.expectedResult, dialog.DoModal());
+    }
+}
+
+TEST(DialogTest, MissingTemplateGivesMinusOne) {
+    CScriptedDialog dialog([](CScriptedDialog&) {}, IDD_MISSING_DIALOG);
+    EXPECT_EQ(-1, dialog.DoModal());
+}
+
+TEST(DialogTest, ParentIsDisabledOnlyWhileTheDialogRuns) {
+    CWnd parent;
+    ASSERT_TRUE(CreateFrameworkPopup(parent));
+    BOOL enabledDuringDialog = TRUE;
+    CScriptedDialog dialog(
+        [&](CScriptedDialog& dlg) {
+            enabledDuringDialog = parent.IsWindowEnabled();
+            dlg.PostMessage(WM_END_WITH_42);
+        },
+        IDD_TEST_DIALOG, &parent);
+    EXPECT_EQ(42, dialog.DoModal());
+    EXPECT_FALSE(enabledDuringDialog);
+    EXPECT_TRUE(parent.IsWindowEnabled());
+}
+
+TEST(DialogTest, KeysAreOfferedToTheControlThenTheDialogBeforeTheDialogManager) {
+    const struct {
+        bool editConsumes;
+        Log expectedLog;
+    } cases[] = {
+        {false, {"edit PreTranslateMessage", "dialog PreTranslateMessage", "edit WM_KEYDOWN"}},
+        {true, {"edit PreTranslateMessage"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.editConsumes);
+        CScriptedDialog dialog([&c](CScriptedDialog& dlg) {
+            dlg.m_edit.m_consumeKeys = c.editConsumes;
+            dlg.m_edit.PostMessage(WM_KEYDOWN, 'A', 1);
+            dlg.PostMessage(WM_END_WITH_42);
+        });
+        EXPECT_EQ(42, dialog.DoModal());
+        EXPECT_EQ(c.expectedLog, dialog.m_log);
+    }
+}
+
+TEST(DialogTest, QuitRequestEndsTheLoopAndStaysQueued) {
+    CScriptedDialog dialog([](CScriptedDialog&) { ::PostQuitMessage(5); });
+    EXPECT_EQ(-1, dialog.DoModal());
+
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(5u, msg.wParam);
+}
+
+TEST(DialogTest, CommandsTheDialogLeavesUnhandledReachTheApplication) {
+    const int before = TestApp().m_appCommandCount;
+    CScriptedDialog dialog([](CScriptedDialog& dlg) {
+        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0));
+        dlg.PostMessage(WM_END_WITH_42);
+    });
+    EXPECT_EQ(42, dialog.DoModal());
+    EXPECT_EQ(before + 1, TestApp().m_appCommandCount);
+}
+
+} // namespace
