@@ -1,4 +1,5 @@
 // Region building: the run-batching builder against a pixel-at-a-time baseline.
+#include "Dib32.h"
 #include "SkinImage.h"
 #include "SkinRegion.h"
 #include "resource.h"
@@ -11,10 +12,8 @@
 namespace {
 
 HBITMAP MakeCheckerboard(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = Create32BitDib(nullptr, width, height, &bits);
     auto* pixels = static_cast<DWORD*>(bits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

@@ -1,5 +1,6 @@
 #include "SkinImage.h"
 
+#include "Dib32.h"
 #include "Framework.h"
 #include "resource.h"
 
@@ -84,15 +85,8 @@ HBITMAP CopyToDibSection(Gdiplus::GpBitmap* bitmap) {
         DllExports::GdipGetImageHeight(bitmap, &height) != Ok || width == 0 || height == 0)
         return nullptr;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = static_cast<LONG>(height);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HBITMAP dib = Create32BitDib(nullptr, static_cast<int>(width), static_cast<int>(height), &bits);
     if (!dib)
         return nullptr;
 

@@ -1,21 +1,10 @@
 #include "SkinRegion.h"
 
+#include "Dib32.h"
 #include "Framework.h"
 #include "RegionRectBuffer.h"
 
 namespace {
-
-HBITMAP CreateWorkingDib(HDC dc, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
 
 // Appends one rectangle per maximal horizontal run of key pixels, scanning from the top row. The
 // working copy is bottom-up, so the top row lies last in memory.
@@ -50,7 +39,7 @@ HRGN MakeSkinRegion(HBITMAP skin, int& width, int& height, SIZE_T heapMaximum) {
     height = skinInfo.bmHeight;
 
     CBitmap working;
-    working.Attach(CreateWorkingDib(workDc, width, height));
+    working.Attach(Create32BitDib(workDc, width, height, nullptr));
     if (!working.GetSafeHandle())
         return nullptr;
     const CSelectObjectScope selectWorking(workDc, working);

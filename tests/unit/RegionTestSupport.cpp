@@ -1,17 +1,12 @@
 #include "RegionTestSupport.h"
 
+#include "Dib32.h"
+
 #include <vector>
 
 HBITMAP MakeSkin(int width, int height, const std::function<PIXEL(int, int)>& paint) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = Create32BitDib(nullptr, width, height, &bits);
     if (!bitmap)
         return nullptr;
     BYTE* bytes = static_cast<BYTE*>(bits);
