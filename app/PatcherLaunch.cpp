@@ -34,13 +34,18 @@ void LaunchPatcher(HWND owner) {
     if (shellResult > 32)
         return;
 
+    StartPatcherProcess(command);
+}
+
+BOOL StartPatcherProcess(PATCHER_COMMAND& command) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (CreateProcessW(command.path, command.commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        // The patcher runs on its own; nothing here waits for it.
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    if (!CreateProcessW(command.path, command.commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return FALSE;
+    // The patcher runs on its own; nothing here waits for it.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return TRUE;
 }

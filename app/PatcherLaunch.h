@@ -16,6 +16,11 @@ struct PATCHER_COMMAND {
 // Returns FALSE when the result does not fit.
 BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command);
 
+// Creates the patcher's process without the shell: the path as the program to run, the quoted path
+// as its command line, the launcher's own environment and current directory. Not const: the system
+// may write into the command line it is handed.
+BOOL StartPatcherProcess(PATCHER_COMMAND& command);
+
 // Starts the patcher from the current directory: through the shell first, directly if the shell
 // fails. Reports nothing; the caller ends the launcher either way.
 void LaunchPatcher(HWND owner);

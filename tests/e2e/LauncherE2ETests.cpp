@@ -1,5 +1,6 @@
 // End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
 #include "LauncherProcess.h"
+#include "PatcherLaunch.h"
 
 #include <gtest/gtest.h>
 #include <objidl.h>
@@ -372,6 +373,29 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Directories, StartRequest,
                          testing::Values(L"skyreach-game", L"skyreach game with spaces"));
+
+// The direct start, used when the shell cannot start the patcher, must hand over the path as one
+// argument even when the directory has spaces.
+TEST(DirectPatcherStart, PassesTheQuotedPathAndKeepsTheDirectory) {
+    const std::wstring directory = MakeScratchDirectory(L"skyreach direct start");
+    const std::wstring patcher = directory + L"\\patcher_qz.exe";
+    const std::wstring record = directory + L"\\patcher_record.txt";
+    DeleteFileW(record.c_str());
+    ASSERT_TRUE(CopyFileW(g_paths.patcher.c_str(), patcher.c_str(), FALSE));
+
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(directory.c_str());
+    PATCHER_COMMAND command = {};
+    ASSERT_TRUE(BuildPatcherCommand(directory.c_str(), command));
+    EXPECT_TRUE(StartPatcherProcess(command));
+    SetCurrentDirectoryW(previous);
+
+    const std::vector<std::wstring> lines = ReadRecord(record, 30000);
+    ASSERT_EQ(lines.size(), 2u) << "the patcher did not start";
+    EXPECT_EQ(lines[0], L"\"" + patcher + L"\"");
+    EXPECT_TRUE(SameText(lines[1], directory));
+}
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
     const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");
