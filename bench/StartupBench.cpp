@@ -1,4 +1,6 @@
 // Start-up time: from process creation until the program's window is visible and painted.
+#include "HostPath.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -70,14 +72,6 @@ double Median(const std::wstring& exe, int runs) {
     return times[times.size() / 2];
 }
 
-std::wstring Widen(const char* path) {
-    std::wstring result(path, path + strlen(path));
-    if (!result.empty() && result[0] == L'/')
-        result = L"Z:" + result;
-    std::replace(result.begin(), result.end(), L'/', L'\\');
-    return result;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,8 +80,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     constexpr int kRuns = 5;
-    const double launcher = Median(Widen(argv[1]), kRuns);
-    const double empty = Median(Widen(argv[2]), kRuns);
+    const double launcher = Median(ToWindowsPath(argv[1]), kRuns);
+    const double empty = Median(ToWindowsPath(argv[2]), kRuns);
     std::printf("start-up until visible and painted (median of %d)\n", kRuns);
     std::printf("%-22s %10.0f ms\n%-22s %10.0f ms\n%-22s %10.2fx\n", "launcher", launcher, "empty dialog",
                 empty, "ratio", launcher / empty);

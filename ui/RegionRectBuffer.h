@@ -18,7 +18,6 @@ public:
     CRegionRectBuffer& operator=(const CRegionRectBuffer&) = delete;
 
     bool IsValid() const { return m_data != nullptr; }
-    DWORD Capacity() const { return m_capacity; }
 
     // False when the buffer had to grow and could not.
     bool Append(const RECT& rect);

@@ -1,6 +1,8 @@
 // The launcher must run on a clean Windows: it may import only DLLs the system itself provides.
 #include <windows.h>
 
+#include "HostPath.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +13,9 @@
 
 namespace {
 
-std::string g_executable;
+std::wstring g_executable;
 
-std::vector<char> ReadFile(const std::string& path) {
+std::vector<char> ReadFile(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
     return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
@@ -89,8 +91,6 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: %s <launcher.exe>\n", argv[0]);
         return 2;
     }
-    g_executable = argv[1];
-    if (!g_executable.empty() && g_executable[0] == '/')
-        g_executable = "Z:" + g_executable;
+    g_executable = ToWindowsPath(argv[1]);
     return RUN_ALL_TESTS();
 }

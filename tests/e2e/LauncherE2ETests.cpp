@@ -1,4 +1,6 @@
 // End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
+#include "FeatureRegistry.h"
+#include "HostPath.h"
 #include "LauncherProcess.h"
 #include "PatcherLaunch.h"
 
@@ -16,7 +18,6 @@ namespace {
 
 constexpr UINT kStartMessage = WM_USER + 4000;
 constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
-constexpr wchar_t kFeatureRoot[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
 
 struct Paths {
     std::wstring launcher;
@@ -24,16 +25,6 @@ struct Paths {
     std::wstring skin;
 };
 Paths g_paths;
-
-// CTest hands over host paths; Wine sees the host's root as drive Z:.
-std::wstring ToWindowsPath(const char* path) {
-    std::wstring result(path, path + strlen(path));
-    if (!result.empty() && result[0] == L'/')
-        result = L"Z:" + result;
-    for (wchar_t& c : result)
-        c = c == L'/' ? L'\\' : c;
-    return result;
-}
 
 std::wstring MakeScratchDirectory(const wchar_t* name) {
     wchar_t temp[MAX_PATH] = {};
@@ -63,19 +54,6 @@ std::vector<std::wstring> ReadRecord(const std::wstring& file, DWORD timeoutMs) 
     return {};
 }
 
-DWORD ReadFeature(const wchar_t* feature, const std::wstring& valueName, DWORD* type) {
-    const std::wstring path = std::wstring(kFeatureRoot) + feature;
-    DWORD data = 0;
-    DWORD size = sizeof data;
-    *type = REG_NONE;
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), valueName.c_str(), RRF_RT_ANY, type, &data, &size) !=
-        ERROR_SUCCESS)
-        return 0xFFFFFFFF;
-    return size == sizeof data ? data : 0xFFFFFFFE;
-}
-
-void DeleteFeatureValues(const std::wstring& valueName);
-
 struct FeatureRow {
     const wchar_t* key;
     DWORD data;
@@ -101,14 +79,8 @@ void DeleteFeatureValues(const std::wstring& valueName) {
     std::vector<const wchar_t*> keys = {L"FEATURE_BROWSER_EMULATION"};
     for (const FeatureRow& row : kFeatureRows)
         keys.push_back(row.key);
-    for (const wchar_t* key : keys) {
-        HKEY handle = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, (std::wstring(kFeatureRoot) + key).c_str(), 0, KEY_SET_VALUE,
-                          &handle) == ERROR_SUCCESS) {
-            RegDeleteValueW(handle, valueName.c_str());
-            RegCloseKey(handle);
-        }
-    }
+    for (const wchar_t* key : keys)
+        DeleteFeatureValue(key, valueName.c_str());
 }
 
 // The emulation mode expected from the browser version this machine reports.
@@ -132,10 +104,11 @@ DWORD ExpectedEmulationValue() {
 
 void ExpectFeatureValues(const std::wstring& valueName) {
     DWORD type = 0;
-    EXPECT_EQ(ReadFeature(L"FEATURE_BROWSER_EMULATION", valueName, &type), ExpectedEmulationValue());
+    EXPECT_EQ(ReadFeatureValue(L"FEATURE_BROWSER_EMULATION", valueName.c_str(), &type),
+              ExpectedEmulationValue());
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     for (const FeatureRow& row : kFeatureRows) {
-        EXPECT_EQ(ReadFeature(row.key, valueName, &type), row.data) << row.key;
+        EXPECT_EQ(ReadFeatureValue(row.key, valueName.c_str(), &type), row.data) << row.key;
         EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.key;
     }
 }
@@ -146,19 +119,33 @@ void CloseLauncher(HWND window, const LauncherProcess& launcher) {
     EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
 }
 
-COLORREF SkinPixel(int x, int y) {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    Gdiplus::ARGB argb = 0;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(g_paths.skin.c_str(), &bitmap) == Gdiplus::Ok) {
-        Gdiplus::DllExports::GdipBitmapGetPixel(bitmap, x, y, &argb);
-        Gdiplus::DllExports::GdipDisposeImage(bitmap);
+// The skin's own pixels, decoded once from the committed PNG.
+class SkinPixels {
+public:
+    explicit SkinPixels(const std::wstring& file) {
+        const Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
+        Gdiplus::DllExports::GdipCreateBitmapFromFile(file.c_str(), &m_bitmap);
     }
-    Gdiplus::GdiplusShutdown(token);
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+    ~SkinPixels() {
+        if (m_bitmap)
+            Gdiplus::DllExports::GdipDisposeImage(m_bitmap);
+        Gdiplus::GdiplusShutdown(m_token);
+    }
+    SkinPixels(const SkinPixels&) = delete;
+    SkinPixels& operator=(const SkinPixels&) = delete;
+
+    COLORREF At(int x, int y) const {
+        Gdiplus::ARGB argb = 0;
+        if (m_bitmap)
+            Gdiplus::DllExports::GdipBitmapGetPixel(m_bitmap, x, y, &argb);
+        return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+    }
+
+private:
+    ULONG_PTR m_token = 0;
+    Gdiplus::GpBitmap* m_bitmap = nullptr;
+};
 
 COLORREF ScreenPixel(int x, int y) {
     HDC screen = GetDC(nullptr);
@@ -247,12 +234,13 @@ TEST_F(Launcher, PaintsTheSkinOnScreen) {
     };
     constexpr Point points[] = {{415, 300}, {30, 300},  {800, 300}, {415, 25},
                                 {120, 540}, {415, 600}, {20, 580}};
+    const SkinPixels skin(g_paths.skin);
     // The first paint may still be on its way.
     const ULONGLONG deadline = GetTickCount64() + 15000;
-    while (ScreenPixel(rect.left + 415, rect.top + 300) != SkinPixel(415, 300) && GetTickCount64() < deadline)
+    while (ScreenPixel(rect.left + 415, rect.top + 300) != skin.At(415, 300) && GetTickCount64() < deadline)
         Sleep(100);
     for (const Point& p : points)
-        EXPECT_EQ(ScreenPixel(rect.left + p.x, rect.top + p.y), SkinPixel(p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(ScreenPixel(rect.left + p.x, rect.top + p.y), skin.At(p.x, p.y)) << p.x << "," << p.y;
     // The cut corner shows what lies behind, never the key colour.
     EXPECT_NE(ScreenPixel(rect.left, rect.top), RGB(255, 0, 255));
     CloseLauncher(window, *launcher);

@@ -6,7 +6,6 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    bool visibleOnly;
     std::vector<HWND> found;
 };
 
@@ -14,13 +13,13 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<WindowSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && (!search->visibleOnly || IsWindowVisible(window)))
+    if (owner == search->processId && IsWindowVisible(window))
         search->found.push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
-    WindowSearch search = {processId, visibleOnly, {}};
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    WindowSearch search = {processId, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -50,7 +49,7 @@ LauncherProcess::~LauncherProcess() {
 HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) const {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetTickCount64() < deadline) {
-        for (HWND window : WindowsOf(m_process.dwProcessId, true)) {
+        for (HWND window : VisibleWindowsOf(m_process.dwProcessId)) {
             wchar_t title[64] = {};
             GetWindowTextW(window, title, 64);
             if (wcscmp(title, kLauncherTitle) == 0)
@@ -68,8 +67,4 @@ bool LauncherProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
     if (exitCode)
         GetExitCodeProcess(m_process.hProcess, exitCode);
     return true;
-}
-
-int LauncherProcess::CountWindows() const {
-    return static_cast<int>(WindowsOf(m_process.dwProcessId, false).size());
 }

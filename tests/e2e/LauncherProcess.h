@@ -18,8 +18,6 @@ public:
     HWND WaitForWindow(DWORD timeoutMs = 60000) const;
     // True when the process ended within the time; its exit code is then in exitCode.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
-    // Every top-level window of the process, visible or not.
-    int CountWindows() const;
 
 private:
     PROCESS_INFORMATION m_process = {};

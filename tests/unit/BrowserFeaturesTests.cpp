@@ -1,4 +1,5 @@
 #include "BrowserFeatures.h"
+#include "FeatureRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 
 namespace {
 
-constexpr wchar_t kFeatureRoot[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
 constexpr wchar_t kScratchKey[] = L"Software\\SkyreachLauncherTests";
 
 struct VersionCase {
@@ -32,29 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionCase{L"\u0139.0", 9000}, VersionCase{L"", kEmulationValueNotFound},
                     VersionCase{L"...", kEmulationValueNotFound}));
 
-DWORD ReadFeature(const wchar_t* feature, const wchar_t* valueName, DWORD* type) {
-    const std::wstring path = std::wstring(kFeatureRoot) + feature;
-    DWORD data = 0xDEADBEEF;
-    DWORD size = sizeof data;
-    *type = REG_NONE;
-    RegGetValueW(HKEY_CURRENT_USER, path.c_str(), valueName, RRF_RT_ANY, type, &data, &size);
-    return size == sizeof data ? data : 0xDEADBEEF;
-}
-
-void DeleteFeatureValue(const wchar_t* feature, const wchar_t* valueName) {
-    const std::wstring path = std::wstring(kFeatureRoot) + feature;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueW(key, valueName);
-        RegCloseKey(key);
-    }
-}
-
 TEST(FeatureControl, WritesADwordUnderTheFeatureKey) {
     constexpr wchar_t kValue[] = L"skyreach-feature-test.exe";
     EXPECT_TRUE(WriteFeatureControlValue(L"FEATURE_SKYREACH_TEST", kValue, 1234));
     DWORD type = 0;
-    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_TEST", kValue, &type), 1234u);
+    EXPECT_EQ(ReadFeatureValue(L"FEATURE_SKYREACH_TEST", kValue, &type), 1234u);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     DeleteFeatureValue(L"FEATURE_SKYREACH_TEST", kValue);
 }
@@ -71,8 +53,8 @@ TEST(FeatureControl, AKeyThatCannotBeCreatedDoesNotStopTheOthers) {
     EXPECT_FALSE(WriteFeatureControlValue(tooLong.c_str(), kValue, 1));
     EXPECT_EQ(WriteFeatureSwitches(table, 3, 9000, kValue), 2);
     DWORD type = 0;
-    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_EMULATION_TEST", kValue, &type), 9000u);
-    EXPECT_EQ(ReadFeature(L"FEATURE_SKYREACH_AFTER_TEST", kValue, &type), 1u);
+    EXPECT_EQ(ReadFeatureValue(L"FEATURE_SKYREACH_EMULATION_TEST", kValue, &type), 9000u);
+    EXPECT_EQ(ReadFeatureValue(L"FEATURE_SKYREACH_AFTER_TEST", kValue, &type), 1u);
     DeleteFeatureValue(L"FEATURE_SKYREACH_EMULATION_TEST", kValue);
     DeleteFeatureValue(L"FEATURE_SKYREACH_AFTER_TEST", kValue);
 }
@@ -89,7 +71,7 @@ TEST(FeatureControl, ApplyWritesAllSwitchesUnderTheExecutablesFileName) {
     for (const FEATURE_SWITCH& row : g_FeatureSwitches) {
         DWORD type = 0;
         const DWORD expected = row.isEmulationMode ? expectedEmulation : row.data;
-        EXPECT_EQ(ReadFeature(row.keyName, fileName, &type), expected) << row.keyName;
+        EXPECT_EQ(ReadFeatureValue(row.keyName, fileName, &type), expected) << row.keyName;
         EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.keyName;
         DeleteFeatureValue(row.keyName, fileName);
     }
