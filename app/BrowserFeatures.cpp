@@ -93,10 +93,14 @@ DWORD QueryBrowserEmulationValue() {
 }
 
 BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data) {
+    // A path that does not fit is refused: cut short, it could name some other key.
+    constexpr size_t kPrefixLength = sizeof kFeatureControlPrefix / sizeof kFeatureControlPrefix[0] - 1;
     wchar_t keyPath[512] = {};
-    if (std::swprintf(keyPath, sizeof keyPath / sizeof keyPath[0], L"%ls%ls", kFeatureControlPrefix,
-                      featureKeyName) < 0)
+    const size_t nameLength = std::wcslen(featureKeyName);
+    if (kPrefixLength + nameLength >= sizeof keyPath / sizeof keyPath[0])
         return FALSE;
+    std::wmemcpy(keyPath, kFeatureControlPrefix, kPrefixLength);
+    std::wmemcpy(keyPath + kPrefixLength, featureKeyName, nameLength);
 
     HKEY key = nullptr;
     // Volatile: keys this creates last until log-off and are written again at the next start.

@@ -59,6 +59,23 @@ TEST(FeatureControl, AKeyThatCannotBeCreatedDoesNotStopTheOthers) {
     DeleteFeatureValue(L"FEATURE_SKYREACH_AFTER_TEST", kValue);
 }
 
+// Each level of this path is short enough to exist, but the whole does not fit the key-path buffer:
+// it must be refused, not cut short into some other key.
+TEST(FeatureControl, AKeyPathTooLongForTheBufferIsRefused) {
+    const std::wstring parent = L"FEATURE_SKYREACH_DEEP_TEST";
+    const std::wstring deep = parent + L"\\" + std::wstring(200, L'x') + L"\\" + std::wstring(200, L'y') +
+                              L"\\" + std::wstring(100, L'z');
+    EXPECT_FALSE(WriteFeatureControlValue(deep.c_str(), L"skyreach-deep-test.exe", 1));
+    const std::wstring parentPath =
+        L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\" + parent;
+    HKEY created = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, parentPath.c_str(), 0, KEY_READ, &created), ERROR_SUCCESS);
+    if (created) {
+        RegCloseKey(created);
+        RegDeleteTreeW(HKEY_CURRENT_USER, parentPath.c_str());
+    }
+}
+
 TEST(FeatureControl, ApplyWritesAllSwitchesUnderTheExecutablesFileName) {
     ApplyBrowserFeatureSettings();
     wchar_t path[MAX_PATH] = {};
