@@ -85,6 +85,26 @@ CMemoryDC::~CMemoryDC() {
     Release();
 }
 
+BOOL CMemoryDC::CreateCompatibleDC(HDC hCompatibleDC) {
+    if (m_hDC != nullptr) {
+        return FALSE;
+    }
+    m_hDC = ::CreateCompatibleDC(hCompatibleDC);
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    ++s_liveHandles;
+    return TRUE;
+}
+
+BOOL CMemoryDC::DeleteDC() {
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    Release();
+    return TRUE;
+}
+
 CMemoryDC::CMemoryDC(CMemoryDC&& other) noexcept : CDC(std::exchange(other.m_hDC, nullptr)) {}
 
 CMemoryDC& CMemoryDC::operator=(CMemoryDC&& other) noexcept {

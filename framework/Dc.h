@@ -39,8 +39,10 @@ public:
 };
 
 // A memory DC compatible with the given DC, or with the screen for a null one; deleted with the object.
+// A default-constructed one is empty until CreateCompatibleDC.
 class CMemoryDC : public CDC {
 public:
+    CMemoryDC() = default;
     explicit CMemoryDC(HDC hCompatibleDC);
     // CMemoryDC dc(otherDc) makes a DC compatible with otherDc; without this the deleted copy constructor
     // would be chosen for a CMemoryDC argument.
@@ -52,6 +54,9 @@ public:
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;
 
+    // FALSE when this already holds a DC or none could be made.
+    BOOL CreateCompatibleDC(HDC hCompatibleDC);
+    BOOL DeleteDC();
     bool IsValid() const { return m_hDC != nullptr; }
     static int LiveHandleCount() { return s_liveHandles; }
 

@@ -18,3 +18,5 @@
 #include "SelectObjectScope.h"
 #include "GdiObjects.h"
 #include "Controls.h"
+#include "LinkedList.h"
+#include "ToolTipCtrl.h"

@@ -80,6 +80,10 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent);
     HWND SetFocus();
     HWND GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious = FALSE) const;
+    // Asks for one WM_MOUSELEAVE when the pointer leaves the client area.
+    BOOL TrackMouseLeave();
+    // Sends the message to every child window, and with bDeep to their children too.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // A null caption means the application's name.
     int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
 

@@ -1,5 +1,7 @@
 #include "Wnd.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "WinApp.h"
@@ -154,6 +156,24 @@ HWND CWnd::SetFocus() {
 
 HWND CWnd::GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious) const {
     return ::GetNextDlgTabItem(m_hWnd, hWndCtl, bPrevious);
+}
+
+BOOL CWnd::TrackMouseLeave() {
+    TRACKMOUSEEVENT request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = TME_LEAVE;
+    request.hwndTrack = m_hWnd;
+    return ::_TrackMouseEvent(&request);
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        ::SendMessageW(hChild, message, wParam, lParam);
+        if (bDeep) {
+            CWnd(hChild).SendMessageToDescendants(message, wParam, lParam, TRUE);
+        }
+    }
 }
 
 int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType) {

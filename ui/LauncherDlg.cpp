@@ -14,6 +14,8 @@ ON_BN_CLICKED(IDOK, &CLauncherDlg::OnOK)
 ON_BN_CLICKED(IDCANCEL, &CLauncherDlg::OnCancel)
 ON_WM_ERASEBKGND()
 ON_WM_NCHITTEST()
+ON_WM_CTLCOLOR()
+ON_WM_ACTIVATE()
 ON_MESSAGE(LM_START, &CLauncherDlg::OnStart)
 ON_MESSAGE(LM_SELECTED, &CLauncherDlg::OnSelected)
 END_MESSAGE_MAP()
@@ -45,6 +47,12 @@ BOOL CLauncherDlg::OnInitDialog() {
     }
     CentreOnSkin();
     SetWindowRgn(m_hSkinRgn, TRUE);
+
+    m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
+    if (!m_ui.Build(this)) {
+        AfxMessageBox(L"UI Load Error!", MB_ICONEXCLAMATION);
+        EndDialog(0);
+    }
     return TRUE;
 }
 
@@ -110,6 +118,21 @@ void CLauncherDlg::OnDrawOverlay(CDC*) {}
 // The whole skin acts as a caption, so the player can drag the window from any point of it.
 LRESULT CLauncherDlg::OnNcHitTest(CPoint) {
     return HTCAPTION;
+}
+
+HBRUSH CLauncherDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    m_ui.OnCtlColorHook(pWnd, pDC, nCtlColor, brush);
+    return brush;
+}
+
+// Child windows are never told of activation, yet a button lit under a resting pointer must go dark
+// when the player switches to another program.
+void CLauncherDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    CDialog::OnActivate(nState, pWndOther, bMinimized);
+    if (nState == WA_INACTIVE) {
+        SendMessageToDescendants(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, bMinimized), 0);
+    }
 }
 
 LRESULT CLauncherDlg::OnStart(WPARAM, LPARAM) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Framework.h"
+#include "UIBuilder.h"
 
 class CLauncherDlg : public CDialog {
 public:
@@ -21,6 +22,8 @@ protected:
     HCURSOR OnQueryDragIcon();
     BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnNcHitTest(CPoint point);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     LRESULT OnStart(WPARAM wParam, LPARAM lParam);
     LRESULT OnSelected(WPARAM wParam, LPARAM lParam);
 
@@ -30,6 +33,7 @@ private:
     void CentreOnSkin();
 
     HICON m_hIcon;
+    CUIBuilder m_ui;           // owns every control made from the tables
     HRGN m_hSkinRgn = nullptr; // handed to the system by SetWindowRgn, never deleted here
     int m_nSkinWidth = 0;
     int m_nSkinHeight = 0;

@@ -1,0 +1,150 @@
+#include "ButtonST.h"
+
+namespace {
+
+CRect Offset(const CRect& rect, int dx, int dy) {
+    return CRect(rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy);
+}
+
+} // namespace
+
+void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    const UINT state = lpDrawItemStruct->itemState;
+    m_bPressed = (state & ODS_SELECTED) != 0 || (m_bCheckMode && m_bChecked);
+    m_bFocused = (state & ODS_FOCUS) != 0;
+    m_bDisabled = (state & ODS_DISABLED) != 0;
+
+    const CRect item(lpDrawItemStruct->rcItem);
+    CDC target(lpDrawItemStruct->hDC);
+    // The face is composed off screen and copied in one block, so the screen never shows it half drawn
+    // (the mask's black before the image lands on it).
+    CMemoryDC buffer(target);
+    CBitmap bufferBitmap;
+    if (!buffer.IsValid() || !bufferBitmap.CreateCompatibleBitmap(&target, item.right, item.bottom)) {
+        DrawFace(&target, item);
+        return;
+    }
+    const CSelectObjectScope selectBitmap(buffer, bufferBitmap);
+    const CSelectObjectScope selectFont(buffer, ::GetCurrentObject(target, OBJ_FONT));
+    DrawFace(&buffer, item);
+    target.BitBlt(item.left, item.top, item.Width(), item.Height(), &buffer, item.left, item.top, SRCCOPY);
+}
+
+void CButtonST::DrawFace(CDC* pDC, const CRect& rcItem) {
+    pDC->SetBkMode(TRANSPARENT);
+    if (m_bParentBackground) {
+        PaintParentBackground(pDC);
+    } else {
+        FillFaceBackground(pDC, rcItem);
+    }
+    if (m_bFlatLook && m_bHoverFrame && (m_bPressed || m_bHover)) {
+        FrameFace(pDC, rcItem);
+    }
+
+    CString caption;
+    GetWindowText(caption);
+    CRect captionRect = rcItem;
+    if (HasFace(kHoverFace)) {
+        pDC->SetBkColor(RGB(255, 255, 255));
+        pDC->SetTextColor(RGB(0, 0, 0));
+        PaintFaceImage(pDC, !caption.IsEmpty(), rcItem, captionRect, m_bPressed, m_bDisabled);
+    }
+    if (!caption.IsEmpty()) {
+        DrawCaption(pDC, caption, captionRect);
+    }
+}
+
+void CButtonST::PaintParentBackground(CDC* pDC) {
+    const HWND hParent = GetParentHwnd();
+    CWnd parent(hParent);
+    CClientDC parentDC(&parent);
+    CRect client;
+    GetClientRect(&client);
+    CRect window;
+    GetWindowRect(&window);
+    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<LPPOINT>(&window), 2);
+
+    if (!m_dcBackground.IsValid() && m_dcBackground.CreateCompatibleDC(parentDC)) {
+        if (m_bmpBackground.CreateCompatibleBitmap(&parentDC, client.Width(), client.Height())) {
+            m_pOldBackgroundBitmap = m_dcBackground.SelectObject(m_bmpBackground);
+            m_dcBackground.BitBlt(0, 0, client.Width(), client.Height(), &parentDC, window.left, window.top,
+                                  SRCCOPY);
+        } else {
+            m_dcBackground.DeleteDC();
+        }
+    }
+    if (m_dcBackground.IsValid()) {
+        pDC->BitBlt(0, 0, client.Width(), client.Height(), &m_dcBackground, 0, 0, SRCCOPY);
+    }
+}
+
+void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, CRect& rcCaption,
+                               BOOL bPressed, BOOL bDisabled) {
+    const int slot = ChooseFaceSlot({m_bCheckMode, bDisabled, bPressed, m_bHover}, FilledSlots());
+    if (slot == kNoFace) {
+        return;
+    }
+    const FaceImage& face = m_faces[slot];
+    const CRect image = PlaceFaceImage(rcItem, rcCaption, bHasCaption, face.width, face.height, bPressed);
+
+    CMemoryDC imageDC(*pDC);
+    CMemoryDC maskDC(nullptr);
+    if (!imageDC.IsValid() || !maskDC.IsValid()) {
+        return;
+    }
+    const CSelectObjectScope selectImage(imageDC, face.image);
+    const CSelectObjectScope selectMask(maskDC, face.mask);
+    // The mask blackens what the image covers and keeps the background under its key pixels; the image,
+    // whose key pixels are black, then adds its colours.
+    pDC->BitBlt(image.left, image.top, image.Width(), image.Height(), &maskDC, 0, 0, SRCAND);
+    pDC->BitBlt(image.left, image.top, image.Width(), image.Height(), &imageDC, 0, 0, SRCPAINT);
+}
+
+CRect CButtonST::PlaceFaceImage(const CRect& rcItem, CRect& rcCaption, BOOL bHasCaption, UINT nWidth,
+                                UINT nHeight, BOOL bPressed) const {
+    return ::PlaceFaceImage(rcItem, rcCaption, bHasCaption, nWidth, nHeight, bPressed && !m_bCheckMode);
+}
+
+int CButtonST::FillFaceBackground(CDC* pDC, const CRect& rect) {
+    COLORREF colour = m_crColours[BackgroundNormal];
+    if (m_bHover || m_bPressed) {
+        colour = m_crColours[BackgroundActive];
+    } else if (m_bFocused) {
+        colour = m_crColours[BackgroundFocused];
+    }
+    pDC->FillSolidRect(rect, colour);
+    return 0;
+}
+
+int CButtonST::FrameFace(CDC* pDC, const CRect& rect) {
+    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    if (m_bPressed) {
+        pDC->Draw3dRect(rect, shadow, highlight);
+    } else {
+        pDC->Draw3dRect(rect, highlight, shadow);
+    }
+    return 0;
+}
+
+void CButtonST::DrawCaption(CDC* pDC, const CString& caption, CRect rcCaption) {
+    if (m_bPressed && !m_bCheckMode) {
+        rcCaption = Offset(rcCaption, 1, 1);
+    }
+    const CRect area = rcCaption;
+    pDC->DrawText(caption, -1, &rcCaption, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
+    rcCaption =
+        Offset(rcCaption, (area.Width() - rcCaption.Width()) / 2, (area.Height() - rcCaption.Height()) / 2);
+    pDC->SetBkMode(TRANSPARENT);
+    if (m_bDisabled) {
+        rcCaption = Offset(rcCaption, 1, 1);
+        pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
+        pDC->DrawText(caption, -1, &rcCaption, DT_WORDBREAK | DT_CENTER);
+        rcCaption = Offset(rcCaption, -1, -1);
+        pDC->SetTextColor(::GetSysColor(COLOR_BTNSHADOW));
+        pDC->DrawText(caption, -1, &rcCaption, DT_WORDBREAK | DT_CENTER);
+        return;
+    }
+    pDC->SetTextColor(m_bHover || m_bPressed ? m_crColours[TextActive] : m_crColours[TextNormal]);
+    pDC->DrawText(caption, -1, &rcCaption, DT_WORDBREAK | DT_CENTER);
+}

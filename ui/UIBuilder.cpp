@@ -1,0 +1,129 @@
+#include "UIBuilder.h"
+
+namespace {
+
+constexpr COLORREF kMagentaKey = RGB(255, 0, 255);
+// A push button's window reaches this far left of and above its face rectangle.
+constexpr int kButtonLeftMargin = 3;
+constexpr int kButtonTopMargin = 2;
+
+// Deletes the owned objects first to last, then empties the list.
+template <typename T> void DeleteInOrder(std::vector<std::unique_ptr<T>>& list) {
+    for (std::unique_ptr<T>& item : list) {
+        item.reset();
+    }
+    list.clear();
+}
+
+} // namespace
+
+CUIBuilder::~CUIBuilder() {
+    DeleteInOrder(m_buttons);
+    DeleteInOrder(m_edits);
+    for (auto& entry : m_editBrushes) {
+        entry.second.reset();
+    }
+    m_editBrushes.clear();
+}
+
+void CUIBuilder::SetTables(const BUTTON_ITEM* pButtonItems, const RADIO_ITEM* pRadioItems,
+                           const BROWSER_ITEM* pBrowserItems, const PROGRESS_ITEM* pProgressItems,
+                           const EDIT_ITEM* pEditItems) {
+    m_pButtonItems = pButtonItems;
+    m_pRadioItems = pRadioItems;
+    m_pBrowserItems = pBrowserItems;
+    m_pProgressItems = pProgressItems;
+    m_pEditItems = pEditItems;
+}
+
+BOOL CUIBuilder::Build(CWnd* pParent) {
+    if (m_pButtonItems != nullptr) {
+        BuildPushButtons(pParent);
+    }
+    if (m_pRadioItems != nullptr) {
+        BuildRadioButtons(pParent);
+    }
+    if (m_pEditItems != nullptr) {
+        BuildEditBoxes(pParent);
+    }
+    return TRUE;
+}
+
+void CUIBuilder::BuildPushButtons(CWnd* pParent) {
+    for (const BUTTON_ITEM* row = m_pButtonItems; row->type != 0; ++row) {
+        const CRect rect(row->left - kButtonLeftMargin, row->top - kButtonTopMargin, row->right, row->bottom);
+        auto button = std::make_unique<CButtonST>();
+        button->Create(row->caption, WS_VISIBLE, rect, pParent, static_cast<UINT>(row->id));
+        button->SetActionType(row->type);
+        button->SetFaceImages(static_cast<UINT>(row->hoverImage), static_cast<UINT>(row->normalImage),
+                              static_cast<UINT>(row->pressedImage), kMagentaKey,
+                              static_cast<UINT>(row->disabledImage), kMagentaKey);
+        button->SetTipText(row->caption);
+        button->SetTargetUrl(row->url);
+        button->SetFlatLook(TRUE, TRUE);
+        button->EnableParentBackground(FALSE);
+        button->ShowHoverFrame(FALSE, TRUE);
+        m_buttons.push_back(std::move(button));
+    }
+}
+
+void CUIBuilder::BuildRadioButtons(CWnd* pParent) {
+    std::map<unsigned int, CButtonST*> groupHeads;
+    for (const RADIO_ITEM* row = m_pRadioItems; row->id != 0; ++row) {
+        const CRect rect(row->left, row->top, row->right, row->bottom);
+        auto button = std::make_unique<CButtonST>();
+        button->Create(row->caption, WS_VISIBLE | BS_RADIOBUTTON, rect, pParent, static_cast<UINT>(row->id));
+        button->SetFaceImages(static_cast<UINT>(row->checkedImage), static_cast<UINT>(row->normalImage), 0, 0,
+                              0, 0);
+        button->SetTipText(row->caption);
+        button->EnableParentBackground(FALSE);
+        button->ShowHoverFrame(FALSE, TRUE);
+        const auto head = groupHeads.emplace(row->group, button.get());
+        if (!head.second) {
+            CButtonST::AppendToGroup(head.first->second, button.get());
+        }
+        m_buttons.push_back(std::move(button));
+    }
+}
+
+void CUIBuilder::BuildEditBoxes(CWnd* pParent) {
+    for (const EDIT_ITEM* row = m_pEditItems; row->id != 0; ++row) {
+        DWORD style =
+            row->multiLine ? WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN : WS_VISIBLE | ES_AUTOHSCROLL;
+        if (row->digitsOnly) {
+            style |= ES_NUMBER;
+        }
+        if (row->password) {
+            style |= ES_PASSWORD;
+        }
+        auto edit = std::make_unique<CEdit>();
+        edit->Create(style, CRect(row->left, row->top, row->right, row->bottom), pParent,
+                     static_cast<UINT>(row->id));
+        auto brush = std::make_unique<CBrush>();
+        if (brush->CreateSolidBrush(row->background)) {
+            // A later row with the same id takes the entry; the brush it replaces is deleted.
+            m_editBrushes[static_cast<UINT>(row->id)] = std::move(brush);
+        }
+        m_edits.push_back(std::move(edit));
+    }
+}
+
+void CUIBuilder::OnCtlColorHook(CWnd* pWnd, CDC* pDC, UINT nCtlColor, HBRUSH& hBrush) const {
+    if (nCtlColor != CTLCOLOR_EDIT || m_pEditItems == nullptr || pWnd == nullptr) {
+        return;
+    }
+    const int id = pWnd->GetDlgCtrlID();
+    for (const EDIT_ITEM* row = m_pEditItems; row->id != 0; ++row) {
+        if (row->id == id) {
+            pDC->SetBkColor(row->background);
+            const CBrush* brush = FindEditBrush(static_cast<UINT>(id));
+            hBrush = brush ? brush->GetSafeHandle() : nullptr;
+            return;
+        }
+    }
+}
+
+CBrush* CUIBuilder::FindEditBrush(UINT nID) const {
+    const auto entry = m_editBrushes.find(nID);
+    return entry != m_editBrushes.end() ? entry->second.get() : nullptr;
+}
