@@ -78,7 +78,7 @@ Mask labelMask(const ButtonFace &button, int width, int height) {
 } // namespace
 
 Bitmap paintButton(const Bitmap &skin, const ButtonFace &button, bool hover) {
-    Canvas canvas(skin.crop(button.face));
+    Canvas canvas(skin.crop(drawnFace(button)));
     const int w = canvas.width();
     const int h = canvas.height();
     const ButtonLook look = lookOf(button.kind, hover);

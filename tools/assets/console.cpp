@@ -32,8 +32,8 @@ const ButtonFace &button(ButtonKind kind) {
 
 // The sign-up and start buttons touch, so they share one well shaped like both faces together.
 double bottomWellDistance(double x, double y) {
-    const Box signUp = toBox(button(ButtonKind::SignUp).face).inset(-2.0);
-    const Box start = toBox(button(ButtonKind::Start).face).inset(-2.0);
+    const Box signUp = toBox(drawnFace(button(ButtonKind::SignUp))).inset(-2.0);
+    const Box start = toBox(drawnFace(button(ButtonKind::Start))).inset(-2.0);
     return smoothUnion(roundBoxDistance(x, y, signUp, 6.0), roundBoxDistance(x, y, start, 8.0), 4.0);
 }
 
@@ -113,7 +113,7 @@ void paintWells(Canvas &canvas) {
     for (const ButtonFace &b : kButtons) {
         if (b.kind == ButtonKind::SignUp || b.kind == ButtonKind::Start)
             continue;
-        const Box box = toBox(b.face).inset(-2.0);
+        const Box box = toBox(drawnFace(b)).inset(-2.0);
         const double radius = b.kind == ButtonKind::Nav ? 5.0 : 4.0;
         paintWell(canvas, boundsOf(box, 3),
                   [&](double px, double py) { return roundBoxDistance(px, py, box, radius); });

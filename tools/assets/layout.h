@@ -15,8 +15,15 @@ struct ButtonFace {
     int normalId; // hover face is normalId + 1
     ButtonKind kind;
     const char *label;
-    Rect face;
+    Rect face; // as the launcher's button table gives it
 };
+
+// Where the launcher draws a face: the button window reaches 3 pixels left of and 2 above the table's face
+// rectangle, and the face is centred in that window, so it lands 2 pixels left of and 1 above it. Wells and
+// the skin a face is built from lie there.
+constexpr Rect drawnFace(const ButtonFace &b) {
+    return Rect{b.face.left - 2, b.face.top - 1, b.face.right - 2, b.face.bottom - 1};
+}
 
 constexpr ButtonFace kButtons[] = {
     {182, ButtonKind::Nav, "SUPPORT", {670, 18, 728, 37}},
