@@ -1,12 +1,11 @@
 // End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
+#include "E2EEnvironment.h"
 #include "FeatureRegistry.h"
-#include "HostPath.h"
 #include "LauncherProcess.h"
+#include "Pictures.h"
 #include "PatcherLaunch.h"
 
 #include <gtest/gtest.h>
-#include <objidl.h>
-#include <gdiplus.h>
 #include <shellapi.h>
 
 #include <fstream>
@@ -18,13 +17,6 @@ namespace {
 
 constexpr UINT kStartMessage = WM_USER + 4000;
 constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
-
-struct Paths {
-    std::wstring launcher;
-    std::wstring patcher;
-    std::wstring skin;
-};
-Paths g_paths;
 
 std::wstring MakeScratchDirectory(const wchar_t* name) {
     wchar_t temp[MAX_PATH] = {};
@@ -119,45 +111,10 @@ void CloseLauncher(HWND window, const LauncherProcess& launcher) {
     EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
 }
 
-// The skin's own pixels, decoded once from the committed PNG.
-class SkinPixels {
-public:
-    explicit SkinPixels(const std::wstring& file) {
-        const Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-        Gdiplus::DllExports::GdipCreateBitmapFromFile(file.c_str(), &m_bitmap);
-    }
-    ~SkinPixels() {
-        if (m_bitmap)
-            Gdiplus::DllExports::GdipDisposeImage(m_bitmap);
-        Gdiplus::GdiplusShutdown(m_token);
-    }
-    SkinPixels(const SkinPixels&) = delete;
-    SkinPixels& operator=(const SkinPixels&) = delete;
-
-    COLORREF At(int x, int y) const {
-        Gdiplus::ARGB argb = 0;
-        if (m_bitmap)
-            Gdiplus::DllExports::GdipBitmapGetPixel(m_bitmap, x, y, &argb);
-        return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-    }
-
-private:
-    ULONG_PTR m_token = 0;
-    Gdiplus::GpBitmap* m_bitmap = nullptr;
-};
-
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 class Launcher : public testing::Test {
 protected:
     LauncherProcess* Start(const std::wstring& directory = L"") {
-        m_processes.push_back(std::make_unique<LauncherProcess>(g_paths.launcher, directory));
+        m_processes.push_back(std::make_unique<LauncherProcess>(TestPaths().launcher, directory));
         return m_processes.back().get();
     }
     std::vector<std::unique_ptr<LauncherProcess>> m_processes;
@@ -233,8 +190,8 @@ TEST_F(Launcher, PaintsTheSkinOnScreen) {
         int x, y;
     };
     constexpr Point points[] = {{415, 300}, {30, 300},  {800, 300}, {415, 25},
-                                {120, 540}, {415, 600}, {20, 580}};
-    const SkinPixels skin(g_paths.skin);
+                                {120, 540}, {600, 590}, {20, 580}};
+    const Picture skin = LoadPicture(TestPaths().skin);
     // The first paint may still be on its way.
     const ULONGLONG deadline = GetTickCount64() + 15000;
     while (ScreenPixel(rect.left + 415, rect.top + 300) != skin.At(415, 300) && GetTickCount64() < deadline)
@@ -319,7 +276,7 @@ TEST_F(Launcher, CloseEndsTheProcessAndLeavesTheBrowserSwitches) {
 TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
     const std::wstring directory = MakeScratchDirectory(L"skyreach-renamed");
     const std::wstring renamed = directory + L"\\SkyreachRenamed.exe";
-    ASSERT_TRUE(CopyFileW(g_paths.launcher.c_str(), renamed.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), renamed.c_str(), FALSE));
     DeleteFeatureValues(L"SkyreachRenamed.exe");
 
     LauncherProcess launcher(renamed, directory);
@@ -338,7 +295,7 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\patcher_record.txt";
     DeleteFileW(record.c_str());
-    ASSERT_TRUE(CopyFileW(g_paths.patcher.c_str(), patcher.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
 
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
@@ -369,7 +326,7 @@ TEST(DirectPatcherStart, PassesTheQuotedPathAndKeepsTheDirectory) {
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\patcher_record.txt";
     DeleteFileW(record.c_str());
-    ASSERT_TRUE(CopyFileW(g_paths.patcher.c_str(), patcher.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
 
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
@@ -398,13 +355,3 @@ TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    if (argc != 4) {
-        fprintf(stderr, "usage: %s <launcher.exe> <test patcher.exe> <skin.png>\n", argv[0]);
-        return 2;
-    }
-    g_paths = {ToWindowsPath(argv[1]), ToWindowsPath(argv[2]), ToWindowsPath(argv[3])};
-    return RUN_ALL_TESTS();
-}

@@ -13,7 +13,7 @@ display_up() { xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }
 
 start_display() {
     display_up && return 0
-    setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
+    setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do display_up && return 0; sleep 0.1; done
     echo "Xvfb did not start on $DISPLAY" >&2
