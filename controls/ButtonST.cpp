@@ -54,7 +54,8 @@ void CButtonST::PreSubclassWindow() {
 }
 
 void CButtonST::SetTipText(LPCWSTR lpszText) {
-    if (lpszText == nullptr) {
+    // An empty tip never shows, so it costs no window until there is a text to show.
+    if (lpszText == nullptr || (*lpszText == L'\0' && m_ToolTip.GetSafeHwnd() == nullptr)) {
         return;
     }
     EnsureTip();
@@ -125,8 +126,9 @@ void CButtonST::EndHover() {
 }
 
 BOOL CButtonST::PreTranslateMessage(MSG* pMsg) {
-    EnsureTip();
-    m_ToolTip.RelayEvent(pMsg);
+    if (m_ToolTip.GetSafeHwnd() != nullptr) {
+        m_ToolTip.RelayEvent(pMsg);
+    }
     return CButton::PreTranslateMessage(pMsg);
 }
 

@@ -28,7 +28,7 @@ public:
                          CBitmap disabled, COLORREF crDisabledKey);
     void ReleaseFaceImages();
 
-    // A null text changes nothing.
+    // A null text changes nothing; an empty one makes no tooltip, but empties one that exists.
     void SetTipText(LPCWSTR lpszText);
     void SetFlatLook(BOOL bOn, BOOL bRepaint);
     void ShowHoverFrame(BOOL bOn, BOOL bRepaint);

@@ -142,6 +142,44 @@ TEST_F(ButtonTest, DisablingHandsTheFocusToTheNextTabStopOrElseTheParent) {
     EXPECT_EQ(::GetFocus(), m_parent.GetSafeHwnd());
 }
 
+// The tooltips owned by the parent's window, which is where a button's tooltip lives.
+std::vector<HWND> TooltipsOf(HWND owner) {
+    std::vector<HWND> found;
+    for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window;
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
+        wchar_t className[64] = {};
+        ::GetClassNameW(window, className, 64);
+        if (::GetWindow(window, GW_OWNER) == owner && std::wstring(className) == TOOLTIPS_CLASSW) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
+TEST_F(ButtonTest, ATipTextMakesOneToolThatLaterTextsUpdate) {
+    CButtonST& button = Add(0);
+    button.SetTipText(L"");
+    EXPECT_TRUE(TooltipsOf(m_parent).empty()) << "an empty tip needs no window";
+
+    button.SetTipText(L"Open the forum");
+    const CRect firstClient(0, 0, 50, 30);
+    button.MoveWindow(0, 0, 80, 40);
+    button.SetTipText(L"Open the forum in your browser");
+    const std::vector<HWND> tooltips = TooltipsOf(m_parent);
+    ASSERT_EQ(tooltips.size(), 1u);
+    EXPECT_EQ(::SendMessageW(tooltips[0], TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[80] = {};
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = button;
+    tool.uId = 1;
+    tool.lpszText = text;
+    ::SendMessageW(tooltips[0], TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"Open the forum in your browser");
+    ASSERT_TRUE(::SendMessageW(tooltips[0], TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_TRUE(::EqualRect(&tool.rect, &firstClient)) << "the tool keeps the rectangle of the first text";
+}
+
 TEST_F(ButtonTest, HoverLightsOnlyForAFreeMouseOverAnActiveWindow) {
     CButtonST& button = Add(0);
     button.SetFaceImages(IDB_CLOSE_HOVER, IDB_CLOSE_NORMAL, 0, 0, 0, 0);

@@ -10,7 +10,7 @@ packages=(
     cmake make g++ pkg-config zlib1g-dev libpng-dev googletest
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
     wine wine64 wine32:i386
-    xvfb x11-utils x11-apps imagemagick
+    xvfb x11-utils x11-apps xdotool imagemagick
 )
 
 missing=()
