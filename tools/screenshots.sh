@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the launcher and takes the README's pictures on a virtual display: the launcher as it starts, and
+# with the pointer on the start button so its hover face shows.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build
+"$root/tools/build.sh"
+
+export WINEPREFIX=$build/wineprefix SKYREACH_SESSION_DIR=$build/wine-session DISPLAY=:95
+"$root/tools/wine/session.sh" start
+trap '"$root/tools/wine/session.sh" stop' EXIT
+(cd "$build" && "$root/tools/wine/run.sh" "$build/SkyreachLauncher.exe") &
+launcher=$!
+
+window=
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the launcher did not show its window" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+shoot() {
+    sleep 2
+    xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+    echo "Saved $1"
+}
+xdotool mousemove 5 5
+shoot "$root/docs/screenshot.png"
+# The start button's face centre: its window starts at (263, 564), the face one pixel inside, 294 x 46.
+xdotool mousemove $((X + 411)) $((Y + 588))
+shoot "$root/docs/screenshot-hover.png"
+
+xdotool mousemove 5 5
+kill "$launcher" 2>/dev/null || true
+wait "$launcher" 2>/dev/null || true
