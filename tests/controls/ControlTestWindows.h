@@ -1,4 +1,4 @@
-// Windows the control tests put their controls on, and ways to wait for what the window manager does.
+// A parent for the controls under test, and a bounded wait for what the window manager does.
 #pragma once
 
 #include <functional>
@@ -8,8 +8,7 @@
 #include "Framework.h"
 #include "LauncherMessages.h"
 
-// A visible top-level parent that records the messages its controls post to it. WM_CLOSE is recorded,
-// not acted on.
+// A visible top-level window that records what its controls post to it; WM_CLOSE is recorded, not obeyed.
 class CTestParent : public CWnd {
 public:
     BOOL Create(const CRect& screenRect);
@@ -26,28 +25,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// Dispatches every message waiting for this thread.
 void PumpMessages();
-// Pumps messages until done() holds or timeoutMs passes; returns done().
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
-// Makes hWnd the foreground window and waits until the system says it is.
-bool BringToForeground(HWND hWnd);
-
-// A window of another thread, standing for another program: while it is in the foreground, the test
-// thread has no active window.
-class CForeignWindow {
-public:
-    CForeignWindow();
-    ~CForeignWindow();
-    CForeignWindow(const CForeignWindow&) = delete;
-    CForeignWindow& operator=(const CForeignWindow&) = delete;
-
-    HWND Handle() const { return m_hWnd; }
-
-private:
-    static DWORD WINAPI ThreadMain(LPVOID context);
-
-    HANDLE m_hReady = nullptr;
-    HANDLE m_hThread = nullptr;
-    HWND m_hWnd = nullptr;
-};
+// Pumps messages until done() holds or five seconds pass; returns done().
+bool WaitUntil(const std::function<bool()>& done);
