@@ -18,5 +18,6 @@
 #include "SelectObjectScope.h"
 #include "GdiObjects.h"
 #include "Controls.h"
+#include "ImageList.h"
 #include "LinkedList.h"
 #include "ToolTipCtrl.h"

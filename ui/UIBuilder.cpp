@@ -19,7 +19,10 @@ template <typename T> void DeleteInOrder(std::vector<std::unique_ptr<T>>& list) 
 
 CUIBuilder::~CUIBuilder() {
     DeleteInOrder(m_buttons);
+    DeleteInOrder(m_progressBars);
+    DeleteInOrder(m_progressHosts);
     DeleteInOrder(m_edits);
+    DeleteInOrder(m_bitmaps);
     for (auto& entry : m_editBrushes) {
         entry.second.reset();
     }
@@ -42,6 +45,9 @@ BOOL CUIBuilder::Build(CWnd* pParent) {
     }
     if (m_pRadioItems != nullptr) {
         BuildRadioButtons(pParent);
+    }
+    if (m_pProgressItems != nullptr) {
+        BuildProgressBars(pParent);
     }
     if (m_pEditItems != nullptr) {
         BuildEditBoxes(pParent);
@@ -86,6 +92,19 @@ void CUIBuilder::BuildRadioButtons(CWnd* pParent) {
     }
 }
 
+void CUIBuilder::BuildProgressBars(CWnd* pParent) {
+    for (const PROGRESS_ITEM* row = m_pProgressItems; row->id != 0; ++row) {
+        auto host = std::make_unique<CStatic>();
+        host->Create(L"", WS_VISIBLE, CRect(row->left, row->top, row->right, row->bottom), pParent,
+                     static_cast<UINT>(m_nNextId++));
+        CBitmap* const skin = row->image != 0 ? LoadBitmapResource(static_cast<UINT>(row->image)) : nullptr;
+        auto bar = std::make_unique<CSkinProgress>(host.get(), skin, row->rangeMax);
+        m_progressHosts.push_back(std::move(host));
+        bar->SetDlgCtrlID(row->id);
+        m_progressBars.push_back(std::move(bar));
+    }
+}
+
 void CUIBuilder::BuildEditBoxes(CWnd* pParent) {
     for (const EDIT_ITEM* row = m_pEditItems; row->id != 0; ++row) {
         DWORD style =
@@ -121,6 +140,18 @@ void CUIBuilder::OnCtlColorHook(CWnd* pWnd, CDC* pDC, UINT nCtlColor, HBRUSH& hB
             return;
         }
     }
+}
+
+CBitmap* CUIBuilder::LoadBitmapResource(UINT nID) {
+    if (nID == 0) {
+        return nullptr;
+    }
+    auto bitmap = std::make_unique<CBitmap>();
+    if (!bitmap->LoadBitmap(nID)) {
+        return nullptr;
+    }
+    m_bitmaps.push_back(std::move(bitmap));
+    return m_bitmaps.back().get();
 }
 
 CBrush* CUIBuilder::FindEditBrush(UINT nID) const {

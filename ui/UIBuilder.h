@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ButtonST.h"
+#include "SkinProgress.h"
 #include "Framework.h"
 #include "UiTables.h"
 
@@ -20,19 +21,24 @@ public:
     void SetTables(const BUTTON_ITEM* pButtonItems, const RADIO_ITEM* pRadioItems,
                    const BROWSER_ITEM* pBrowserItems, const PROGRESS_ITEM* pProgressItems,
                    const EDIT_ITEM* pEditItems);
-    // Creates the controls of every table as children of pParent, push buttons first, then radio
-    // buttons and edit boxes.
+    // Creates the controls of every table as children of pParent: push buttons, radio buttons, progress
+    // bars, edit boxes.
     BOOL Build(CWnd* pParent);
     // For the parent's control-colour requests: an edit box of the table gets its row's background.
     void OnCtlColorHook(CWnd* pWnd, CDC* pDC, UINT nCtlColor, HBRUSH& hBrush) const;
     CBrush* FindEditBrush(UINT nID) const;
+    // The bitmap resource nID, kept by the builder; null for 0 or when it does not load.
+    CBitmap* LoadBitmapResource(UINT nID);
 
     const std::vector<std::unique_ptr<CButtonST>>& Buttons() const { return m_buttons; }
+    const std::vector<std::unique_ptr<CSkinProgress>>& ProgressBars() const { return m_progressBars; }
+    const std::vector<std::unique_ptr<CStatic>>& ProgressHosts() const { return m_progressHosts; }
     const std::vector<std::unique_ptr<CEdit>>& Edits() const { return m_edits; }
 
 private:
     void BuildPushButtons(CWnd* pParent);
     void BuildRadioButtons(CWnd* pParent);
+    void BuildProgressBars(CWnd* pParent);
     void BuildEditBoxes(CWnd* pParent);
 
     int m_nNextId = 10000;
@@ -42,6 +48,9 @@ private:
     const PROGRESS_ITEM* m_pProgressItems = nullptr;
     const EDIT_ITEM* m_pEditItems = nullptr;
     std::vector<std::unique_ptr<CButtonST>> m_buttons; // push and radio buttons, in creation order
+    std::vector<std::unique_ptr<CSkinProgress>> m_progressBars;
+    std::vector<std::unique_ptr<CStatic>> m_progressHosts;
     std::vector<std::unique_ptr<CEdit>> m_edits;
+    std::vector<std::unique_ptr<CBitmap>> m_bitmaps;       // the progress bars' skins
     std::map<UINT, std::unique_ptr<CBrush>> m_editBrushes; // by control id
 };

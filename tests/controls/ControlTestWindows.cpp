@@ -26,8 +26,8 @@ void PumpMessages() {
     }
 }
 
-bool WaitUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = ::GetTickCount64() + 5000;
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     for (PumpMessages(); !done(); PumpMessages()) {
         if (::GetTickCount64() >= deadline) {
             return false;

@@ -26,5 +26,5 @@ protected:
 };
 
 void PumpMessages();
-// Pumps messages until done() holds or five seconds pass; returns done().
-bool WaitUntil(const std::function<bool()>& done);
+// Pumps messages until done() holds or the time passes; returns done().
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);

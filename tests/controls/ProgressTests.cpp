@@ -1,0 +1,285 @@
+// The skinned progress bar: its geometry, its pixels as captured from its window, following its host, and
+// what the builder makes of progress rows.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+#include "BuiltInProgressSkin.h"
+#include "ControlTestWindows.h"
+#include "ProgressGeometry.h"
+#include "SkinProgress.h"
+#include "UIBuilder.h"
+
+namespace {
+
+// The framework registers the bar's window class with the application object.
+CWinApp theApp;
+
+constexpr uint32_t kCyan = 0x00FFFF;
+
+TEST(ProgressGeometry, PlacesTheFilledSegmentAndClampsIt) {
+    struct Case {
+        int length, slice;
+        ProgressValues values;     // minimum, maximum, start, end
+        ProgressGeometry expected; // track end, start, end, filled
+    } const cases[] = {
+        {198, 10, {0, 100, 0, 0}, {188, 0, 0, false}},    // empty
+        {198, 10, {0, 100, 0, 50}, {188, 0, 99, true}},   // half: 50 * 178 / 100 + 10
+        {198, 10, {0, 100, 0, 100}, {188, 0, 188, true}}, // full
+        {203, 10, {0, 100, 0, 33}, {193, 0, 70, true}},   // a length that is no multiple of the slice
+        {198, 10, {0, 100, 55, 50}, {188, 89, 99, true}}, // a start past the end: a slice before it
+        {198, 10, {0, 100, 0, 500}, {188, 0, 188, true}}, // an end past the track stops at it
+        {198, 16, {0, 100, 20, 40}, {182, 33, 82, true}}, // a vertical bar's slice is its skin's width
+        {198, 10, {-50, 50, -50, 0}, {188, 0, 99, true}},
+        {198, 10, {5, 5, 0, 7}, {188, 0, 0, false}}, // an empty range shows the empty track
+        {198, 10, {INT_MIN, INT_MAX, INT_MIN, INT_MAX}, {188, 0, 188, true}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ComputeProgressGeometry(c.length, c.slice, c.values), c.expected)
+            << c.length << " " << c.values.rangeMin << ".." << c.values.rangeMax << " end "
+            << c.values.endValue;
+    }
+}
+
+TEST(BuiltInProgressSkin, IsAGreyTrackWithAGlossyBlueBar) {
+    const std::vector<uint32_t> skin = BuiltInProgressSkinPixels();
+    ASSERT_EQ(skin.size(), 90u * 16u);
+    const auto at = [&](int x, int y) { return skin[y * 90 + x]; };
+    const uint32_t greys[] = {0xBD, 0xC3, 0xCD, 0xD5, 0xDD, 0xE4, 0xED};
+    for (const int slice : {0, 1, 6, 7, 8}) {
+        for (int y = 0; y < 7; ++y) {
+            EXPECT_EQ(at(slice * 10 + 5, y), greys[y] * 0x010101u) << slice << "," << y;
+        }
+        EXPECT_EQ(at(slice * 10, 12), 0xF2F2F2u);
+        EXPECT_EQ(at(slice * 10 + 9, 15), 0xE4E4E4u);
+    }
+    for (int x = 20; x < 60; ++x) {
+        EXPECT_EQ(at(x, 0), 0xBDBDBDu) << x;
+    }
+    for (int x = 22; x < 58; ++x) {
+        EXPECT_EQ(at(x, 1), 0x0033B1u) << "dark blue border " << x;
+        EXPECT_EQ(at(x, 5), 0x9FE6FFu) << "light blue middle " << x;
+    }
+    EXPECT_NE(at(20, 1), 0x0033B1u) << "rounded start";
+    EXPECT_NE(at(59, 1), 0x0033B1u) << "rounded end";
+    EXPECT_EQ(at(40, 14) & 0xFF, (at(40, 14) >> 8) & 0xFF) << "a grey shadow below the bar";
+    for (const uint32_t pixel : skin) {
+        ASSERT_NE(pixel, kCyan);
+    }
+}
+
+// A skin of nine slices, 10 pixels wide, each in a colour of its own; the pixel at column x of slice k is
+// (25 k, 20 x, 60), so that the turn of a vertical bar shows. Extra columns beyond the nine are red.
+std::unique_ptr<CBitmap> MakeSliceSkin(int width, int cyanColumnsOfSlice8 = 0) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * 16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int slice = x / 10, column = x % 10;
+            uint32_t colour = slice < 9 ? (25u * slice) << 16 | (20u * column) << 8 | 60u : 0xFF0000u;
+            if (slice == 8 && column < cyanColumnsOfSlice8) {
+                colour = kCyan;
+            }
+            pixels[static_cast<size_t>(y) * width + x] = colour;
+        }
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    auto skin = std::make_unique<CBitmap>();
+    skin->Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
+    return skin;
+}
+
+uint32_t SliceColour(int slice, int column) {
+    return (25u * slice) << 16 | (20u * column) << 8 | 60u;
+}
+
+// What a window shows, row by row, 0x00RRGGBB.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+Capture CaptureWindow(HWND window) {
+    ::UpdateWindow(window);
+    CRect client;
+    ::GetClientRect(window, &client);
+    Capture capture{client.Width(), client.Height(), std::vector<uint32_t>(client.Width() * client.Height())};
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC windowDC = ::GetDC(window);
+    CBitmap section;
+    section.Attach(::CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CMemoryDC memory(windowDC);
+    {
+        const CSelectObjectScope select(memory, section);
+        ::BitBlt(memory, 0, 0, capture.width, capture.height, windowDC, 0, 0, SRCCOPY);
+    }
+    ::GdiFlush();
+    std::copy_n(static_cast<const uint32_t*>(bits), capture.pixels.size(), capture.pixels.begin());
+    ::ReleaseDC(window, windowDC);
+    return capture;
+}
+
+class ProgressTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 500, 400))); }
+
+    CSkinProgress& AddBar(const CRect& hostRect, CBitmap* skin, int rangeMax = 100) {
+        m_hosts.push_back(std::make_unique<CStatic>());
+        m_hosts.back()->Create(L"", WS_VISIBLE, hostRect, &m_parent, 900);
+        m_bars.push_back(std::make_unique<CSkinProgress>(m_hosts.back().get(), skin, rangeMax));
+        return *m_bars.back();
+    }
+
+    CTestParent m_parent;
+    std::vector<std::unique_ptr<CStatic>> m_hosts;
+    std::vector<std::unique_ptr<CSkinProgress>> m_bars;
+};
+
+// Which slice shows along the middle of a horizontal bar 198 pixels long with slices 10 long.
+struct Span {
+    int from, to, slice;
+};
+
+void ExpectSpans(const Capture& bar, const std::vector<Span>& spans) {
+    for (const Span& span : spans) {
+        for (int x = span.from; x < span.to; ++x) {
+            const uint32_t pixel = bar.At(x, bar.height / 2);
+            EXPECT_EQ(pixel >> 16, 25u * span.slice) << "x " << x << " slice " << span.slice;
+        }
+    }
+}
+
+TEST_F(ProgressTest, AnEmptyBarShowsItsEndsAndTheTrackAndAFilledOneItsSegment) {
+    const auto skin = MakeSliceSkin(90);
+    CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), skin.get());
+    ASSERT_TRUE(bar.IsReady());
+    EXPECT_FALSE(bar.IsVertical());
+    ExpectSpans(CaptureWindow(bar), {{0, 10, 0}, {10, 20, 6}, {20, 188, 7}, {188, 198, 8}});
+
+    bar.SetEndValue(50);
+    ExpectSpans(CaptureWindow(bar), {{0, 10, 2},
+                                     {10, 49, 4},
+                                     {49, 59, 3},
+                                     {59, 99, 4},
+                                     {99, 109, 5},
+                                     {109, 119, 6},
+                                     {119, 188, 7},
+                                     {188, 198, 8}});
+    bar.SetRange(5, 5); // an empty range
+    ExpectSpans(CaptureWindow(bar), {{0, 10, 0}, {10, 20, 6}, {20, 188, 7}, {188, 198, 8}});
+}
+
+TEST_F(ProgressTest, TheBuiltInSkinShowsAGreyTrackUntilFilled) {
+    CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), nullptr);
+    Capture empty = CaptureWindow(bar);
+    for (int x = 0; x < empty.width; ++x) {
+        EXPECT_EQ(empty.At(x, 3) & 0xFF, (empty.At(x, 3) >> 16) & 0xFF) << "grey at " << x;
+    }
+    bar.SetEndValue(100);
+    const Capture full = CaptureWindow(bar);
+    EXPECT_GT(full.At(100, 8) & 0xFF, (full.At(100, 8) >> 16) + 60) << "blue in the middle of a full bar";
+}
+
+TEST_F(ProgressTest, AVerticalBarTurnsEachSliceSoItsColumnsRunDown) {
+    const auto skin = MakeSliceSkin(90);
+    CSkinProgress& bar = AddBar(CRect(10, 10, 30, 210), skin.get());
+    ASSERT_TRUE(bar.IsVertical());
+    const Capture capture = CaptureWindow(bar);
+    for (int row = 0; row < 10; ++row) {
+        EXPECT_EQ(capture.At(9, row), SliceColour(0, row)) << row;
+        EXPECT_EQ(capture.At(9, 10 + row), SliceColour(6, row)) << row;
+        EXPECT_EQ(capture.At(2, 188 + row), SliceColour(8, row)) << row;
+    }
+}
+
+TEST_F(ProgressTest, CyanShowsWhatLiesBeneathAndColumnsBeyondNineSlicesAreNotDrawn) {
+    const auto skin = MakeSliceSkin(95, 2); // five red columns past the slices; slice 8 starts with cyan
+    const Capture bar = CaptureWindow(AddBar(CRect(10, 10, 210, 30), skin.get()));
+    EXPECT_EQ(bar.At(188, 9), SliceColour(7, 8)) << "the track piece drawn before the end piece";
+    EXPECT_EQ(bar.At(189, 9), SliceColour(7, 9));
+    EXPECT_EQ(bar.At(190, 9), SliceColour(8, 2));
+    for (const uint32_t pixel : bar.pixels) {
+        ASSERT_NE(pixel, 0xFF0000u);
+    }
+}
+
+TEST_F(ProgressTest, ABarIsVerticalOnlyWhenItsHostIsTallerThanWide) {
+    EXPECT_FALSE(AddBar(CRect(10, 10, 50, 50), nullptr).IsVertical());
+    EXPECT_TRUE(AddBar(CRect(60, 10, 100, 51), nullptr).IsVertical());
+}
+
+TEST_F(ProgressTest, ASkinTooNarrowForNineSlicesLeavesTheHostShowingAndNoTimer) {
+    const auto skin = MakeSliceSkin(8);
+    CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), skin.get());
+    EXPECT_FALSE(bar.IsReady());
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_FALSE(::KillTimer(bar, reinterpret_cast<UINT_PTR>(&bar)));
+    bar.SetEndValue(50); // and setting values does no harm
+}
+
+int g_paints;
+LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    g_paints += message == WM_PAINT;
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+CRect RectInParent(HWND window) {
+    CRect rect;
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<LPPOINT>(&rect), 2);
+    return rect;
+}
+
+TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged) {
+    CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), nullptr);
+    CStatic& host = *m_hosts.back();
+    const auto follows = [&] { return ::EqualRect(RectInParent(bar), RectInParent(host)) != FALSE; };
+
+    host.MoveWindow(30, 50, 150, 24);
+    EXPECT_TRUE(WaitUntil(follows, 1000)) << "a moved and resized host takes the bar along within a period";
+
+    CaptureWindow(bar);
+    ::SetWindowSubclass(bar, &CountPaints, 1, 0);
+    g_paints = 0;
+    EXPECT_FALSE(WaitUntil([] { return g_paints > 0; }, 1600)) << "three periods without a paint";
+
+    host.MoveWindow(30, 50, 150, 2);
+    EXPECT_FALSE(WaitUntil(follows, 1600)) << "a host two pixels high is not followed";
+    ::RemoveWindowSubclass(bar, &CountPaints, 1);
+}
+
+TEST_F(ProgressTest, TheBuilderMakesHostsAndBarsAndTakesThemAllAway) {
+    const PROGRESS_ITEM rows[] = {
+        {301, 10, 10, 210, 30, 190, 100},  // a 16 x 16 button face as skin: slices one pixel wide
+        {302, 10, 40, 210, 60, 4321, 100}, // no such bitmap: the built-in skin
+        {0, 0, 0, 0, 0, 0, 0},
+    };
+    const int bitmaps = CBitmap::LiveHandleCount(), lists = CImageList::LiveHandleCount();
+    {
+        CUIBuilder ui;
+        ui.SetTables(nullptr, nullptr, nullptr, rows, nullptr);
+        EXPECT_TRUE(ui.Build(&m_parent));
+        ASSERT_EQ(ui.ProgressBars().size(), 2u);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(ui.ProgressHosts()[i]->GetDlgCtrlID(), 10000 + i);
+            EXPECT_EQ(ui.ProgressBars()[i]->GetDlgCtrlID(), rows[i].id);
+            EXPECT_TRUE(ui.ProgressBars()[i]->IsReady());
+        }
+        const Capture builtIn = CaptureWindow(*ui.ProgressBars()[1]);
+        EXPECT_EQ(builtIn.At(100, 0), 0xBDBDBDu) << "the built-in track's top row";
+        EXPECT_EQ(CImageList::LiveHandleCount(), lists + 2);
+    }
+    EXPECT_EQ(::GetWindow(m_parent, GW_CHILD), nullptr) << "hosts and bars are gone";
+    EXPECT_EQ(CBitmap::LiveHandleCount(), bitmaps);
+    EXPECT_EQ(CImageList::LiveHandleCount(), lists);
+}
+
+} // namespace
