@@ -47,6 +47,28 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
     return GetThisMessageMap();
 }
 
+const AFX_EVENTSINKMAP* CCmdTarget::GetThisEventSinkMap() {
+    static constexpr AFX_EVENTSINKMAP_ENTRY entries[] = {{0, 0, nullptr}};
+    static constexpr AFX_EVENTSINKMAP eventSinkMap = {nullptr, entries};
+    return &eventSinkMap;
+}
+
+const AFX_EVENTSINKMAP* CCmdTarget::GetEventSinkMap() const {
+    return GetThisEventSinkMap();
+}
+
+HRESULT CCmdTarget::OnEvent(UINT nCtrlID, DISPID dispid, DISPPARAMS* pParams) {
+    for (const AFX_EVENTSINKMAP* map = GetEventSinkMap(); map != nullptr;
+         map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+        for (const AFX_EVENTSINKMAP_ENTRY* entry = map->lpEntries; entry->pfn != nullptr; ++entry) {
+            if (entry->nCtrlID == nCtrlID && entry->dispid == dispid) {
+                return entry->pfn(this, pParams);
+            }
+        }
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}
+
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
     LRESULT ignored = 0;
     return DispatchToMessageMap(WM_COMMAND, MAKEWPARAM(nID, nCode), 0, &ignored);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "EventSinkMap.h"
 #include "MessageMap.h"
 
 class CObject {
@@ -14,10 +15,15 @@ class CCmdTarget : public CObject {
 public:
     // Runs the ON_COMMAND / ON_BN_CLICKED entry for this command, if the map chain has one.
     virtual BOOL OnCmdMsg(UINT nID, int nCode);
+    // Runs the event sink map's handler of the event dispid of control nCtrlID, most derived class first;
+    // DISP_E_MEMBERNOTFOUND when the map has none.
+    HRESULT OnEvent(UINT nCtrlID, DISPID dispid, DISPPARAMS* pParams);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+    static const AFX_EVENTSINKMAP* GetThisEventSinkMap();
+    virtual const AFX_EVENTSINKMAP* GetEventSinkMap() const;
 
     // Calls the first entry of the map chain, most derived class first, that matches the message.
     // TRUE with *pResult set when that entry answered it.

@@ -21,3 +21,6 @@
 #include "ImageList.h"
 #include "LinkedList.h"
 #include "ToolTipCtrl.h"
+#include "ComPtr.h"
+#include "EventSink.h"
+#include "OleControlSite.h"

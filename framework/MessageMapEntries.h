@@ -59,6 +59,10 @@
                                                                        LOWORD(lParam), HIWORD(lParam));      \
                   return 0;)
 
+#define ON_WM_DESTROY()                                                                                      \
+    AFX_MSG_ENTRY(WM_DESTROY, 0, 0, 0, AfxResult::Handled, AFX_INVOKE(&ThisClass::OnDestroy, void())();      \
+                  return 0;)
+
 #define ON_WM_TIMER()                                                                                        \
     AFX_MSG_ENTRY(WM_TIMER, 0, 0, 0, AfxResult::Handled,                                                     \
                   AFX_INVOKE(&ThisClass::OnTimer, void(UINT_PTR))(static_cast<UINT_PTR>(wParam));            \

@@ -96,6 +96,10 @@ void CWnd::OnSize(UINT, int, int) {
     Default();
 }
 
+void CWnd::OnDestroy() {
+    Default();
+}
+
 void CWnd::OnTimer(UINT_PTR) {
     Default();
 }

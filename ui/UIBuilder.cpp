@@ -19,6 +19,7 @@ template <typename T> void DeleteInOrder(std::vector<std::unique_ptr<T>>& list) 
 
 CUIBuilder::~CUIBuilder() {
     DeleteInOrder(m_buttons);
+    DeleteInOrder(m_browsers);
     DeleteInOrder(m_progressBars);
     DeleteInOrder(m_progressHosts);
     DeleteInOrder(m_edits);
@@ -48,6 +49,9 @@ BOOL CUIBuilder::Build(CWnd* pParent) {
     }
     if (m_pProgressItems != nullptr) {
         BuildProgressBars(pParent);
+    }
+    if (m_pBrowserItems != nullptr && !BuildBrowsers(pParent)) {
+        return FALSE;
     }
     if (m_pEditItems != nullptr) {
         BuildEditBoxes(pParent);
@@ -103,6 +107,19 @@ void CUIBuilder::BuildProgressBars(CWnd* pParent) {
         bar->SetDlgCtrlID(row->id);
         m_progressBars.push_back(std::move(bar));
     }
+}
+
+BOOL CUIBuilder::BuildBrowsers(CWnd* pParent) {
+    for (const BROWSER_ITEM* row = m_pBrowserItems; !row->url.IsEmpty(); ++row) {
+        auto pane = std::make_unique<SimpleBrowser>();
+        if (!pane->CreateFromControl(pParent, static_cast<UINT>(row->id))) {
+            return FALSE;
+        }
+        pane->MoveWindow(row->left, row->top, row->right - row->left, row->bottom - row->top, TRUE);
+        pane->Navigate(row->url);
+        m_browsers.push_back(std::move(pane));
+    }
+    return TRUE;
 }
 
 void CUIBuilder::BuildEditBoxes(CWnd* pParent) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ButtonST.h"
+#include "SimpleBrowser.h"
 #include "SkinProgress.h"
 #include "Framework.h"
 #include "UiTables.h"
@@ -22,7 +23,8 @@ public:
                    const BROWSER_ITEM* pBrowserItems, const PROGRESS_ITEM* pProgressItems,
                    const EDIT_ITEM* pEditItems);
     // Creates the controls of every table as children of pParent: push buttons, radio buttons, progress
-    // bars, edit boxes.
+    // bars, browser panes, edit boxes. FALSE when a browser pane cannot be created; the tables after it are
+    // then left alone.
     BOOL Build(CWnd* pParent);
     // For the parent's control-colour requests: an edit box of the table gets its row's background.
     void OnCtlColorHook(CWnd* pWnd, CDC* pDC, UINT nCtlColor, HBRUSH& hBrush) const;
@@ -31,6 +33,7 @@ public:
     CBitmap* LoadBitmapResource(UINT nID);
 
     const std::vector<std::unique_ptr<CButtonST>>& Buttons() const { return m_buttons; }
+    const std::vector<std::unique_ptr<SimpleBrowser>>& Browsers() const { return m_browsers; }
     const std::vector<std::unique_ptr<CSkinProgress>>& ProgressBars() const { return m_progressBars; }
     const std::vector<std::unique_ptr<CStatic>>& ProgressHosts() const { return m_progressHosts; }
     const std::vector<std::unique_ptr<CEdit>>& Edits() const { return m_edits; }
@@ -39,6 +42,7 @@ private:
     void BuildPushButtons(CWnd* pParent);
     void BuildRadioButtons(CWnd* pParent);
     void BuildProgressBars(CWnd* pParent);
+    BOOL BuildBrowsers(CWnd* pParent);
     void BuildEditBoxes(CWnd* pParent);
 
     int m_nNextId = 10000;
@@ -48,6 +52,7 @@ private:
     const PROGRESS_ITEM* m_pProgressItems = nullptr;
     const EDIT_ITEM* m_pEditItems = nullptr;
     std::vector<std::unique_ptr<CButtonST>> m_buttons; // push and radio buttons, in creation order
+    std::vector<std::unique_ptr<SimpleBrowser>> m_browsers;
     std::vector<std::unique_ptr<CSkinProgress>> m_progressBars;
     std::vector<std::unique_ptr<CStatic>> m_progressHosts;
     std::vector<std::unique_ptr<CEdit>> m_edits;
