@@ -25,6 +25,7 @@ public:
 
     IWebBrowser2* GetWebBrowser() const { return m_pWebBrowser; }
     COleControlSite* GetControlSite() const { return m_pSite; }
+    CEventSink* GetEventSink() const { return m_pEventSink; }
     HWND GetControlWindow() const { return m_wndControl.GetSafeHwnd(); }
 
 protected:

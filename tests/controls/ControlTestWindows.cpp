@@ -1,5 +1,23 @@
 #include "ControlTestWindows.h"
 
+#include <gtest/gtest.h>
+
+namespace {
+
+// The framework registers window classes with the application object, and the browser pane needs OLE,
+// which the application's control containment starts.
+CWinApp theApp;
+
+class ControlContainment : public ::testing::Environment {
+public:
+    void SetUp() override { AfxEnableControlContainer(); }
+};
+
+const ::testing::Environment* const g_controlContainment =
+    ::testing::AddGlobalTestEnvironment(new ControlContainment);
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CTestParent, CWnd)
 ON_MESSAGE(LM_SELECTED, &CTestParent::OnSelected)
 ON_MESSAGE(LM_START, &CTestParent::OnStart)

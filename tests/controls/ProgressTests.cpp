@@ -15,9 +15,6 @@
 
 namespace {
 
-// The framework registers the bar's window class with the application object.
-CWinApp theApp;
-
 constexpr uint32_t kCyan = 0x00FFFF;
 
 TEST(ProgressGeometry, PlacesTheFilledSegmentAndClampsIt) {

@@ -59,8 +59,12 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheNineButtonsAtTheirPlacesAndNothingElse
         EXPECT_TRUE(button.HasFace(kHoverFace) && button.HasFace(kNormalFace)) << expected[i].id;
         EXPECT_EQ(button.HasFace(kDisabledFace), row.disabledImage != 0) << expected[i].id;
     }
-    EXPECT_EQ(ChildrenOf(m_parent).size(), 9u) << "no radio button, edit box or other child";
-    EXPECT_TRUE(m_ui.Edits().empty());
+    ASSERT_EQ(m_ui.Browsers().size(), 1u);
+    const SimpleBrowser& pane = *m_ui.Browsers()[0];
+    EXPECT_EQ(pane.GetDlgCtrlID(), 112);
+    const CRect paneRect = RectInParent(pane), expectedPane(17, 57, 812, 521);
+    EXPECT_TRUE(::EqualRect(&paneRect, &expectedPane));
+    EXPECT_EQ(ChildrenOf(m_parent).size(), 10u) << "no radio button, progress bar, edit box or other child";
 }
 
 TEST_F(UIBuilderTest, NullTablesAndTablesStartingWithTheirTerminatorBuildNothing) {
@@ -148,7 +152,7 @@ struct LiveCounts {
 };
 
 LiveCounts g_whileRunning;
-int g_buttonsSeen;
+int g_childrenSeen;
 
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND window = ::FindWindowW(nullptr, L"Skyreach Launcher");
@@ -160,7 +164,7 @@ void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND close = ::GetDlgItem(window, 101);
     ::SendMessageW(close, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::UpdateWindow(close);
-    g_buttonsSeen = static_cast<int>(ChildrenOf(window).size());
+    g_childrenSeen = static_cast<int>(ChildrenOf(window).size());
     g_whileRunning = LiveCounts::Now();
     ::PostMessageW(window, WM_CLOSE, 0, 0);
 }
@@ -174,7 +178,7 @@ TEST(LauncherWindowLifetime, EveryHandleTheControlsHeldIsReleasedWithTheWindowOb
         ::KillTimer(nullptr, timer);
     }
     const LiveCounts after = LiveCounts::Now();
-    EXPECT_EQ(g_buttonsSeen, 9);
+    EXPECT_EQ(g_childrenSeen, 10) << "nine buttons and the notice pane";
     // Nine buttons with two or three faces and their masks, plus their background snapshots.
     EXPECT_GE(g_whileRunning.bitmaps - before.bitmaps, 9 * 4 + 9);
     EXPECT_GE(g_whileRunning.memoryDCs - before.memoryDCs, 9);

@@ -18,6 +18,7 @@ public:
     HWND WaitForWindow(DWORD timeoutMs = 60000) const;
     // True when the process ended within the time; its exit code is then in exitCode.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+    DWORD ProcessId() const { return m_process.dwProcessId; }
 
 private:
     PROCESS_INFORMATION m_process = {};

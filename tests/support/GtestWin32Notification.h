@@ -2,6 +2,9 @@
 // model lacks; this stands in for it with a Win32 event.
 #pragma once
 
+// Included into every test source ahead of everything else; Winsock must precede windows.h, so a test may
+// use sockets.
+#include <winsock2.h>
 #include <windows.h>
 
 namespace testing {

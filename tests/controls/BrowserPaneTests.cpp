@@ -1,0 +1,404 @@
+// The notice pane: its place and the control's, the notifications its parent gets (from real navigations
+// and from events made up the way the control makes them), cancelling, and a clean teardown.
+#include <gtest/gtest.h>
+
+#include <exdispid.h>
+
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "ControlTestWindows.h"
+#include "LoopbackHttpServer.h"
+#include "SimpleBrowser.h"
+
+namespace {
+
+constexpr UINT kPaneId = 120;
+
+struct Seen {
+    UINT code;
+    WPARAM wParam;
+    UINT_PTR idFrom;
+    std::wstring url, target, headers, text;
+    std::vector<BYTE> post;
+    const BYTE* postAddress;
+    LONG progress, progressMax;
+};
+
+// A parent that keeps a copy of every pane notification and answers BRN_BEFORENAVIGATE2 with m_answer.
+class CNotifyParent : public CTestParent {
+public:
+    std::vector<Seen> m_seen;
+    LRESULT m_answer = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_NOTIFY) {
+            return CTestParent::WindowProc(message, wParam, lParam);
+        }
+        const auto& n = *reinterpret_cast<const BROWSER_NOTIFY*>(lParam);
+        m_seen.push_back({n.hdr.code, wParam, n.hdr.idFrom, n.url.GetString(), n.target_frame.GetString(),
+                          n.headers.GetString(), n.text.GetString(),
+                          std::vector<BYTE>(n.post_data, n.post_data + n.post_data_size), n.post_data,
+                          n.progress, n.progress_max});
+        return n.hdr.code == BRN_BEFORENAVIGATE2 ? m_answer : 0;
+    }
+};
+
+CRect RectIn(HWND window, HWND parent) {
+    CRect rect;
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<LPPOINT>(&rect), 2);
+    return rect;
+}
+
+class BrowserPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500))); }
+
+    std::vector<UINT> Codes() const {
+        std::vector<UINT> codes;
+        for (const Seen& seen : m_parent.m_seen) {
+            codes.push_back(seen.code);
+        }
+        return codes;
+    }
+
+    // Navigates and waits for the download to end, which Wine reports even without an HTML engine.
+    void NavigateAndWait(SimpleBrowser& pane, const std::wstring& url) {
+        m_parent.m_seen.clear();
+        pane.Navigate(url.c_str());
+        WaitUntil([this] {
+            for (const Seen& seen : m_parent.m_seen) {
+                if (seen.code == BRN_DOWNLOADCOMPLETE) {
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+
+    CNotifyParent m_parent;
+};
+
+TEST_F(BrowserPaneTest, TakesAPlaceholdersPlaceOrADefaultSquareAndKeepsTheControlFillingIt) {
+    SimpleBrowser unplaced;
+    unplaced.Navigate(L"about:blank"); // before creation: nothing
+    ASSERT_TRUE(unplaced.CreateFromControl(&m_parent, kPaneId));
+    EXPECT_TRUE(::EqualRect(RectIn(unplaced, m_parent), CRect(0, 0, 100, 100)));
+    const HWND control = unplaced.GetControlWindow();
+    wchar_t className[64] = {};
+    ::GetClassNameW(control, className, 64);
+    EXPECT_STREQ(className, L"Shell Embedding");
+    EXPECT_EQ(::GetDlgCtrlID(control), AFX_IDW_PANE_FIRST);
+    EXPECT_TRUE(::EqualRect(RectIn(control, unplaced), CRect(0, 0, 100, 100)));
+    unplaced.MoveWindow(5, 5, 320, 240);
+    EXPECT_TRUE(::EqualRect(RectIn(control, unplaced), CRect(0, 0, 320, 240)));
+
+    CStatic placeholder;
+    placeholder.Create(L"", WS_VISIBLE, CRect(330, 40, 530, 190), &m_parent, kPaneId + 1);
+    SimpleBrowser placed;
+    ASSERT_TRUE(placed.CreateFromControl(&m_parent, kPaneId + 1));
+    EXPECT_TRUE(::EqualRect(RectIn(placed, m_parent), CRect(330, 40, 530, 190)));
+    EXPECT_EQ(placed.GetDlgCtrlID(), static_cast<int>(kPaneId + 1));
+    EXPECT_FALSE(::IsWindow(placeholder.GetSafeHwnd())) << "the placeholder is gone";
+}
+
+TEST_F(BrowserPaneTest, ReportsRealNavigationsAndLetsTheParentCancelThem) {
+    SimpleBrowser pane;
+    ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"skyreach-notice.html";
+    std::ofstream(file.c_str()) << "<html><body>Notice</body></html>";
+    const LoopbackHttpServer server;
+
+    const std::vector<UINT> wineOrder = {BRN_BEFORENAVIGATE2, BRN_DOWNLOADBEGIN, BRN_STATUSTEXTCHANGE,
+                                         BRN_DOWNLOADCOMPLETE};
+    // The control reports a file's address as its path.
+    const std::pair<std::wstring, std::wstring> pages[] = {{L"file:///" + file, file},
+                                                           {server.Url(L"/notice"), server.Url(L"/notice")}};
+    for (const auto& [url, reported] : pages) {
+        NavigateAndWait(pane, url);
+        std::vector<UINT> codes = Codes();
+        codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+        EXPECT_EQ(codes, wineOrder);
+        ASSERT_FALSE(m_parent.m_seen.empty());
+        const Seen& before = m_parent.m_seen.front();
+        EXPECT_EQ(before.url, reported);
+        EXPECT_EQ(before.wParam, kPaneId);
+        EXPECT_EQ(before.idFrom, kPaneId);
+    }
+    EXPECT_EQ(server.Requests(), std::vector<std::string>{"GET /notice HTTP/1.1"});
+
+    BSTR location = nullptr;
+    pane.GetWebBrowser()->get_LocationURL(&location);
+    const std::wstring before = location ? location : L"";
+    ::SysFreeString(location);
+    m_parent.m_answer = 1;
+    m_parent.m_seen.clear();
+    pane.Navigate(server.Url(L"/elsewhere").c_str());
+    EXPECT_TRUE(WaitUntil([this] { return !m_parent.m_seen.empty(); }));
+    EXPECT_FALSE(WaitUntil([&] { return server.Requests().size() > 1; }, 1500)) << "cancelled: no request";
+    pane.GetWebBrowser()->get_LocationURL(&location);
+    EXPECT_EQ(std::wstring(location ? location : L""), before);
+    ::SysFreeString(location);
+}
+
+// Arguments built the way the control builds them: DISPPARAMS hold them last first, strings and post data
+// arrive through variant references.
+class EventCall {
+public:
+    ~EventCall() {
+        for (VARIANT& value : m_values) {
+            ::VariantClear(&value);
+        }
+    }
+    EventCall& Dispatch(IDispatch* pDisp) {
+        return Add(VT_DISPATCH, [&](VARIANT& v) { v.pdispVal = pDisp; });
+    }
+    EventCall& Long(long value) {
+        return Add(VT_I4, [&](VARIANT& v) { v.lVal = value; });
+    }
+    EventCall& Bstr(const wchar_t* text) {
+        return Add(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocString(text); });
+    }
+    EventCall& Cancel(VARIANT_BOOL* cancel) {
+        return Add(VT_BOOL | VT_BYREF, [&](VARIANT& v) { v.pboolVal = cancel; });
+    }
+    // A variant reference to a string, or to whatever `value` holds.
+    EventCall& RefString(const wchar_t* text) {
+        VARIANT value = {};
+        value.vt = VT_BSTR;
+        value.bstrVal = ::SysAllocString(text);
+        return RefTo(value);
+    }
+    EventCall& RefTo(const VARIANT& value) {
+        m_values.push_back(value);
+        VARIANT* const target = &m_values.back();
+        return Add(
+            VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
+    }
+    // Post data as Wine passes it: a reference to a reference to a byte array.
+    EventCall& RefPostData(SAFEARRAY* array) {
+        VARIANT bytes = {};
+        bytes.vt = VT_ARRAY | static_cast<VARTYPE>(array->cbElements == 1 ? VT_UI1 : VT_I4);
+        bytes.parray = array;
+        m_values.push_back(bytes);
+        VARIANT inner = {};
+        inner.vt = VT_VARIANT | VT_BYREF;
+        inner.pvarVal = &m_values.back();
+        m_inner.push_back(inner);
+        VARIANT* const target = &m_inner.back();
+        return Add(
+            VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
+    }
+    HRESULT Invoke(CEventSink* sink, DISPID dispid) {
+        std::vector<VARIANTARG> reversed(m_args.rbegin(), m_args.rend());
+        DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+        return sink->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    }
+
+private:
+    template <typename Fill> EventCall& Add(VARTYPE type, Fill fill, bool owned = true) {
+        VARIANTARG arg = {};
+        arg.vt = type;
+        fill(arg);
+        m_args.push_back(arg);
+        if (owned && type == VT_BSTR) {
+            m_values.push_back(arg); // freed with the call
+        }
+        return *this;
+    }
+    std::vector<VARIANTARG> m_args;
+    std::deque<VARIANT> m_values;
+    std::deque<VARIANT> m_inner;
+};
+
+SAFEARRAY* MakeArray(VARTYPE type, ULONG count) {
+    SAFEARRAY* array = ::SafeArrayCreateVector(type, 0, count);
+    void* data = nullptr;
+    ::SafeArrayAccessData(array, &data);
+    for (ULONG i = 0; i < count * array->cbElements; ++i) {
+        static_cast<BYTE*>(data)[i] = static_cast<BYTE>(0xA0 + i);
+    }
+    ::SafeArrayUnaccessData(array);
+    return array;
+}
+
+TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
+    SimpleBrowser pane;
+    ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    IDispatch* const top = [&] {
+        IDispatch* dispatch = nullptr;
+        pane.GetWebBrowser()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+        dispatch->Release(); // the pane keeps it alive
+        return dispatch;
+    }();
+    IDispatch* const frame = pane.GetEventSink(); // any other object stands for a frame
+    CEventSink* const sink = pane.GetEventSink();
+    VARIANT notAString = {};
+    notAString.vt = VT_I4;
+
+    VARIANT_BOOL cancel = 7;
+    const auto beforeNavigate = [&](IDispatch* from, SAFEARRAY* post, bool stringUrl = true) {
+        EventCall call;
+        call.Dispatch(from);
+        if (stringUrl) {
+            call.RefString(L"http://notice.example/page");
+        } else {
+            call.RefTo(notAString);
+        }
+        call.RefTo(notAString).RefString(L"main").RefPostData(post).RefString(L"X-Test: 1").Cancel(&cancel);
+        return call.Invoke(sink, DISPID_BEFORENAVIGATE2);
+    };
+
+    struct Case {
+        const char* name;
+        std::function<HRESULT()> fire;
+        std::vector<UINT> codes;
+        std::function<void(const Seen&)> check;
+    } const cases[] = {
+        {"before navigate",
+         [&] { return beforeNavigate(top, MakeArray(VT_UI1, 5)); },
+         {BRN_BEFORENAVIGATE2},
+         [&](const Seen& s) {
+             EXPECT_EQ(s.url, L"http://notice.example/page");
+             EXPECT_EQ(s.target, L"main");
+             EXPECT_EQ(s.post, (std::vector<BYTE>{0xA0, 0xA1, 0xA2, 0xA3, 0xA4}))
+                 << "a copy of the five bytes";
+             EXPECT_EQ(s.headers, L"X-Test: 1");
+             EXPECT_EQ(cancel, VARIANT_FALSE);
+         }},
+        {"a url that is no string",
+         [&] { return beforeNavigate(top, MakeArray(VT_UI1, 0), false); },
+         {BRN_BEFORENAVIGATE2},
+         [](const Seen& s) { EXPECT_EQ(s.url, L""); }},
+        {"post data of four-byte elements",
+         [&] { return beforeNavigate(top, MakeArray(VT_I4, 2)); },
+         {BRN_BEFORENAVIGATE2},
+         [](const Seen& s) { EXPECT_EQ(s.postAddress, nullptr); }},
+        {"a frame's navigation", [&] { return beforeNavigate(frame, MakeArray(VT_UI1, 1)); }, {}, nullptr},
+        {"document complete",
+         [&] {
+             return EventCall().Dispatch(top).RefString(L"http://a/").Invoke(sink, DISPID_DOCUMENTCOMPLETE);
+         },
+         {BRN_DOCUMENTCOMPLETE},
+         [](const Seen& s) { EXPECT_EQ(s.url, L"http://a/"); }},
+        {"a frame's document",
+         [&] { return EventCall().Dispatch(frame).RefString(L"x").Invoke(sink, DISPID_DOCUMENTCOMPLETE); },
+         {},
+         nullptr},
+        {"download begin",
+         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADBEGIN); },
+         {BRN_DOWNLOADBEGIN},
+         nullptr},
+        {"progress",
+         [&] { return EventCall().Long(-3).Long(-100).Invoke(sink, DISPID_PROGRESSCHANGE); },
+         {BRN_PROGRESSCHANGE},
+         [](const Seen& s) {
+             EXPECT_EQ(s.progress, -3);
+             EXPECT_EQ(s.progressMax, -100);
+         }},
+        {"download complete",
+         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADCOMPLETE); },
+         {BRN_DOWNLOADCOMPLETE},
+         nullptr},
+        {"navigate complete",
+         [&] {
+             return EventCall().Dispatch(top).RefString(L"http://b/").Invoke(sink, DISPID_NAVIGATECOMPLETE2);
+         },
+         {BRN_NAVIGATECOMPLETE2},
+         [](const Seen& s) { EXPECT_EQ(s.url, L"http://b/"); }},
+        {"status text",
+         [&] { return EventCall().Bstr(L"Loading").Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         {BRN_STATUSTEXTCHANGE},
+         [](const Seen& s) { EXPECT_EQ(s.text, L"Loading"); }},
+        {"no status text",
+         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         {BRN_STATUSTEXTCHANGE},
+         [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
+        {"title",
+         [&] { return EventCall().Bstr(L"Notice").Invoke(sink, DISPID_TITLECHANGE); },
+         {BRN_TITLECHANGE},
+         [](const Seen& s) { EXPECT_EQ(s.text, L"Notice"); }},
+        {"no title",
+         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_TITLECHANGE); },
+         {BRN_TITLECHANGE},
+         [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_parent.m_seen.clear();
+        cancel = 7;
+        EXPECT_EQ(c.fire(), S_OK);
+        ASSERT_EQ(Codes(), c.codes);
+        if (c.codes.empty()) {
+            EXPECT_EQ(cancel, 7) << "left untouched";
+            continue;
+        }
+        EXPECT_EQ(m_parent.m_seen[0].idFrom, kPaneId);
+        if (c.check) {
+            c.check(m_parent.m_seen[0]);
+        }
+    }
+
+    m_parent.m_answer = 5;
+    beforeNavigate(top, MakeArray(VT_UI1, 0));
+    EXPECT_EQ(cancel, VARIANT_TRUE) << "any non-zero answer cancels";
+    EXPECT_EQ(EventCall().Long(1).Invoke(sink, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
+
+    CComPtr<IDocHostUIHandler> host;
+    ASSERT_EQ(pane.GetControlSite()->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host)),
+              S_OK);
+    DOCHOSTUIINFO info = {};
+    info.cbSize = sizeof info;
+    host->GetHostInfo(&info);
+    EXPECT_EQ(info.dwFlags, 0x0020000Cu);
+
+    m_parent.m_seen.clear();
+    pane.ModifyStyle(WS_CHILD, WS_POPUP);
+    ::SetParent(pane, nullptr);
+    beforeNavigate(top, MakeArray(VT_UI1, 1));
+    EXPECT_TRUE(m_parent.m_seen.empty()) << "a pane without a parent sends nothing";
+    EXPECT_EQ(cancel, VARIANT_FALSE) << "and cancels nothing";
+}
+
+TEST_F(BrowserPaneTest, WhenThePaneGoesTheControlLetsGoOfSiteAndSink) {
+    CComPtr<COleControlSite> site;
+    CComPtr<CEventSink> sink;
+    {
+        SimpleBrowser pane;
+        ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+        pane.Navigate(L"about:blank");
+        site = pane.GetControlSite();
+        sink = pane.GetEventSink();
+        pane.DestroyWindow();
+        EXPECT_EQ(pane.GetWebBrowser(), nullptr);
+    }
+    EXPECT_EQ(site.Detach()->Release(), 0u) << "only the test held the site";
+    EXPECT_EQ(sink.Detach()->Release(), 0u) << "only the test held the sink";
+}
+
+// A control that keeps answering S_OK without ever producing a document.
+class CDocumentlessPane : public SimpleBrowser {
+public:
+    int m_questions = 0;
+
+protected:
+    HRESULT QueryDocument(IDispatch** ppDocument) override {
+        ++m_questions;
+        *ppDocument = nullptr;
+        return S_OK;
+    }
+};
+
+TEST_F(BrowserPaneTest, CreationEndsItsWaitForADocumentThatNeverComes) {
+    CDocumentlessPane pane;
+    EXPECT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    EXPECT_GT(pane.m_questions, 1);
+}
+
+} // namespace
