@@ -11,3 +11,4 @@ trap '"$root/tools/wine/session.sh" stop' EXIT
 "$root/tools/wine/run.sh" "$build/bench/startup_bench.exe" "$build/SkyreachLauncher.exe" "$build/bench/empty_dialog.exe"
 "$root/tools/wine/run.sh" "$build/bench/repaint_bench.exe"
 "$root/tools/wine/run.sh" "$build/bench/progress_bench.exe"
+"$root/tools/wine/run.sh" "$build/bench/pane_bench.exe"

@@ -31,22 +31,6 @@ private:
     bool m_started = false;
 };
 
-class StreamRef {
-public:
-    explicit StreamRef(IStream* stream) : m_stream(stream) {}
-    ~StreamRef() {
-        if (m_stream)
-            m_stream->Release();
-    }
-    StreamRef(const StreamRef&) = delete;
-    StreamRef& operator=(const StreamRef&) = delete;
-
-    IStream* Get() const { return m_stream; }
-
-private:
-    IStream* m_stream;
-};
-
 class GpBitmapRef {
 public:
     GpBitmapRef() = default;
@@ -64,10 +48,10 @@ private:
     Gdiplus::GpBitmap* m_bitmap = nullptr;
 };
 
-IStream* StreamOverBytes(const void* bytes, DWORD size) {
-    IStream* stream = nullptr;
+CComPtr<IStream> StreamOverBytes(const void* bytes, DWORD size) {
+    CComPtr<IStream> stream;
     if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
-        return nullptr;
+        return stream;
     stream->Write(bytes, size, nullptr);
     // Decoders read from the stream's current position; the image starts at its beginning.
     const LARGE_INTEGER start = {};
@@ -123,11 +107,11 @@ HBITMAP LoadPngResource(HMODULE module, UINT resourceId) {
     const GdiplusSession gdiplus;
     if (!gdiplus.Started())
         return nullptr;
-    const StreamRef stream(StreamOverBytes(bytes, size));
-    if (!stream.Get())
+    const CComPtr<IStream> stream = StreamOverBytes(bytes, size);
+    if (!stream)
         return nullptr;
     GpBitmapRef decoded;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream.Get(), decoded.Receive()) != Gdiplus::Ok)
+    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, decoded.Receive()) != Gdiplus::Ok)
         return nullptr;
     return CopyToDibSection(decoded.Get());
 }
