@@ -1,14 +1,14 @@
 # Every Windows test runs under Wine on a private virtual display with a private prefix in the
-# build tree. One fixture prepares the prefix and keeps a single Wine server (and the display)
-# alive for the whole run, so each test process starts quickly and the prefix is never booted twice.
+# build tree. One fixture starts the display on a free display number, prepares the prefix and keeps
+# a single Wine server alive for the whole run, so each test process starts quickly and the prefix is
+# never booted twice; the cleanup fixture ends them, failed tests or not.
 set(SKYREACH_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of the tests")
-set(SKYREACH_TEST_DISPLAY ":97" CACHE STRING "Virtual X display the tests run on")
 set(SKYREACH_WINE_TOOLS ${CMAKE_SOURCE_DIR}/tools/wine)
 
 set(SKYREACH_WINE_ENV
     "WINEPREFIX=${SKYREACH_WINEPREFIX}"
-    "DISPLAY=${SKYREACH_TEST_DISPLAY}"
-    "SKYREACH_SESSION_DIR=${CMAKE_BINARY_DIR}/wine-session")
+    "SKYREACH_SESSION_DIR=${CMAKE_BINARY_DIR}/wine-session"
+    "SKYREACH_USE_DISPLAY=")
 
 add_test(NAME wine_session_start COMMAND ${SKYREACH_WINE_TOOLS}/session.sh start)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${SKYREACH_WINE_ENV}"

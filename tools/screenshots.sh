@@ -6,9 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
 "$root/tools/build.sh"
 
-export WINEPREFIX=$build/wineprefix SKYREACH_SESSION_DIR=$build/wine-session DISPLAY=:95
+export WINEPREFIX=$build/wineprefix SKYREACH_SESSION_DIR=$build/wine-session SKYREACH_USE_DISPLAY=
 "$root/tools/wine/session.sh" start
 trap '"$root/tools/wine/session.sh" stop' EXIT
+trap 'exit 130' INT TERM
+export DISPLAY=$(cat "$SKYREACH_SESSION_DIR/display")
 (cd "$build" && "$root/tools/wine/run.sh" "$build/SkyreachLauncher.exe") &
 launcher=$!
 
