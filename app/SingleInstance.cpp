@@ -1,14 +1,29 @@
 #include "SingleInstance.h"
 
-BOOL ClaimSingleInstanceMarker() {
-    if (const HANDLE other = OpenEventW(EVENT_ALL_ACCESS, FALSE, kSingleInstanceMarkerName)) {
+namespace {
+
+HANDLE OpenMarker(const wchar_t* name) {
+    return OpenEventW(EVENT_ALL_ACCESS, FALSE, name);
+}
+
+HANDLE CreateMarker(const wchar_t* name, BOOL* existed) {
+    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, name);
+    *existed = marker != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    return marker;
+}
+
+} // namespace
+
+const MARKER_CALLS g_SystemMarkerCalls = {&OpenMarker, &CreateMarker};
+
+BOOL ClaimSingleInstanceMarker(const wchar_t* name, const MARKER_CALLS& calls) {
+    if (const HANDLE other = calls.open(name)) {
         CloseHandle(other);
         return FALSE;
     }
-    // Two launchers started together can both pass the check above; whichever creates the event
-    // second sees that it already existed and gives way.
-    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, kSingleInstanceMarkerName);
-    if (marker && GetLastError() == ERROR_ALREADY_EXISTS) {
+    BOOL existed = FALSE;
+    const HANDLE marker = calls.create(name, &existed);
+    if (existed) {
         CloseHandle(marker);
         return FALSE;
     }

@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr wchar_t kTestMarker[] = L"Skyreach.SingleInstanceTests.Marker";
+
 // Runs before the claim below: any process holding the marker, launcher or not, keeps us out.
 TEST(SingleInstance, AMarkerHeldElsewhereKeepsThisProcessOut) {
     const HANDLE held = CreateEventW(nullptr, FALSE, FALSE, kSingleInstanceMarkerName);
@@ -19,6 +21,21 @@ TEST(SingleInstance, ClaimingCreatesTheMarkerForOthersToSee) {
     EXPECT_NE(seen, nullptr);
     CloseHandle(seen);
     EXPECT_FALSE(ClaimSingleInstanceMarker()) << "a second claim in the same session must fail";
+}
+
+// The other launcher of a race: it creates the marker right after this one found none.
+HANDLE g_otherLauncher = nullptr;
+HANDLE OpenThenLetTheOtherLauncherIn(const wchar_t* name) {
+    const HANDLE found = g_SystemMarkerCalls.open(name);
+    g_otherLauncher = CreateEventW(nullptr, FALSE, FALSE, name);
+    return found;
+}
+
+TEST(SingleInstance, ALauncherThatCreatedTheMarkerBetweenTheTwoStepsWins) {
+    const MARKER_CALLS race = {&OpenThenLetTheOtherLauncherIn, g_SystemMarkerCalls.create};
+    EXPECT_FALSE(ClaimSingleInstanceMarker(kTestMarker, race));
+    ASSERT_NE(g_otherLauncher, nullptr);
+    CloseHandle(g_otherLauncher);
 }
 
 } // namespace
