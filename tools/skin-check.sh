@@ -5,6 +5,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup/install-deps.sh" --native >&2
-cmake -S "$root/native" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build/native" --target skin-check -j"$(nproc)" >/dev/null
-exec "$root/build/native/skin-check/skin-check" "$@"
+build=$root/build/native
+mkdir -p "$build"
+# Quiet unless the build fails: the report, JSON included, is all that goes to standard output.
+if ! { cmake -S "$root/native" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF &&
+       cmake --build "$build" --target skin-check -j"$(nproc)"; } >"$build/build.log" 2>&1; then
+    cat "$build/build.log" >&2
+    exit 2
+fi
+exec "$build/skin-check/skin-check" "$@"
