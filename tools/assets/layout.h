@@ -12,13 +12,13 @@ constexpr Rect toRect(const TABLE_RECT& r) {
 }
 
 // The browser pane covers this at run time.
-constexpr Rect kNoticePane = toRect(kBrowserData[0].pane);
+constexpr Rect kNoticePane = toRect(PaneRect(kBrowserData[0]));
 
 // The face rectangle of the button whose normal image is normalId.
 constexpr Rect tableFace(int normalId) {
     for (const BUTTON_DATA& button : kButtonData) {
         if (button.normalImage == normalId)
-            return toRect(button.face);
+            return toRect(FaceRect(button));
     }
     return Rect{0, 0, 0, 0};
 }

@@ -17,8 +17,8 @@ std::vector<ButtonImage> CheckButtonImages(const std::string& folder) {
             ButtonImage image;
             image.id = id;
             image.file = "btn_" + std::to_string(id) + ".bmp";
-            image.expectedWidth = button.face.right - button.face.left;
-            image.expectedHeight = button.face.bottom - button.face.top;
+            image.expectedWidth = button.right - button.left;
+            image.expectedHeight = button.bottom - button.top;
             std::vector<std::uint8_t> bytes;
             if (ReadFileBytes(folder + "/" + image.file, bytes))
                 image.facts = ReadBitmapFacts(bytes);

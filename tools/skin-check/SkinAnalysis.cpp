@@ -169,8 +169,8 @@ SkinFindings AnalyseSkin(const BgraImage& skin) {
     MarkHaloAndTranslucent(skin, findings);
 
     for (const BUTTON_DATA& button : kButtonData)
-        findings.placements.push_back(Place(ButtonName(button), button.face, findings));
+        findings.placements.push_back(Place(ButtonName(button), FaceRect(button), findings));
     for (const BROWSER_DATA& pane : kBrowserData)
-        findings.placements.push_back(Place("pane " + std::to_string(pane.id), pane.pane, findings));
+        findings.placements.push_back(Place("pane " + std::to_string(pane.id), PaneRect(pane), findings));
     return findings;
 }
