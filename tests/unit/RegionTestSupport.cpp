@@ -74,7 +74,7 @@ std::vector<HRGN> BatchRegions(const std::vector<RECT>& rects) {
     size_t next = 0;
     do {
         const size_t count = std::min<size_t>(kRegionBatchSize, rects.size() - next);
-        std::vector<BYTE> buffer(sizeof(RGNDATAHEADER) + std::max<size_t>(count, 1) * sizeof(RECT));
+        std::vector<BYTE> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
         auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
         data->rdh = {
             sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(count), 0, {INT_MAX, INT_MAX, 0, 0}};
