@@ -19,6 +19,11 @@ public:
     long long keyPixels = 0;
 };
 
+bool IsKeyPixel(const BgraImage& skin, std::size_t at) {
+    const std::uint8_t* p = &skin.bytes[at * 4];
+    return IsSkinKeyColour(p[2], p[1], p[0]);
+}
+
 // The largest distance of a channel from magenta.
 int DistanceFromKey(const std::uint8_t* bgra) {
     return std::max({255 - bgra[2], static_cast<int>(bgra[1]), 255 - bgra[0]});
@@ -30,8 +35,7 @@ void FloodKey(const BgraImage& skin, std::vector<std::uint8_t>& marks, std::vect
     const int width = skin.width;
     const std::size_t pixelCount = static_cast<std::size_t>(width) * skin.height;
     const auto visit = [&](std::size_t at) {
-        const std::uint8_t* p = &skin.bytes[at * 4];
-        if (marks[at] == kKeptPixel && IsSkinKeyColour(p[2], p[1], p[0])) {
+        if (marks[at] == kKeptPixel && IsKeyPixel(skin, at)) {
             marks[at] = mark;
             pending.push_back(static_cast<int>(at));
         }
@@ -58,8 +62,7 @@ void MarkCutAndHoles(const BgraImage& skin, SkinFindings& findings) {
     std::vector<int> pending;
     const auto seed = [&](int x, int y) {
         const std::size_t at = static_cast<std::size_t>(y) * width + x;
-        const std::uint8_t* p = skin.At(x, y);
-        if (findings.marks[at] == kKeptPixel && IsSkinKeyColour(p[2], p[1], p[0])) {
+        if (findings.marks[at] == kKeptPixel && IsKeyPixel(skin, at)) {
             findings.marks[at] = kCutPixel;
             pending.push_back(static_cast<int>(at));
         }
@@ -78,8 +81,7 @@ void MarkCutAndHoles(const BgraImage& skin, SkinFindings& findings) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const std::size_t at = static_cast<std::size_t>(y) * width + x;
-            const std::uint8_t* p = skin.At(x, y);
-            if (findings.marks[at] != kKeptPixel || !IsSkinKeyColour(p[2], p[1], p[0]))
+            if (findings.marks[at] != kKeptPixel || !IsKeyPixel(skin, at))
                 continue;
             findings.marks[at] = kHolePixel;
             pending.push_back(static_cast<int>(at));
