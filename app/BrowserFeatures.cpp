@@ -7,39 +7,6 @@ namespace {
 constexpr wchar_t kFeatureControlPrefix[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
 constexpr wchar_t kBrowserVersionKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
 
-struct EMULATION_ROW {
-    long majorVersion;
-    DWORD emulationValue;
-};
-
-constexpr EMULATION_ROW kEmulationByMajorVersion[] = {
-    {7, 7000}, {8, 8000}, {9, 9000}, {10, 10000}, {11, 11000},
-};
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Decimal reading in the manner of atoi, on the field narrowed to 8-bit characters (the low byte of
-// each UTF-16 unit). Saturates instead of overflowing: any out-of-table number maps alike.
-long ParseNarrowedDecimal(const wchar_t* field, size_t length) {
-    size_t i = 0;
-    auto narrow = [&](size_t at) { return static_cast<char>(field[at] & 0xFF); };
-    while (i < length && IsSpace(narrow(i)))
-        ++i;
-    bool negative = false;
-    if (i < length && (narrow(i) == '+' || narrow(i) == '-')) {
-        negative = narrow(i) == '-';
-        ++i;
-    }
-    long value = 0;
-    for (; i < length && narrow(i) >= '0' && narrow(i) <= '9'; ++i) {
-        if (value < 100000000)
-            value = value * 10 + (narrow(i) - '0');
-    }
-    return negative ? -value : value;
-}
-
 } // namespace
 
 const FEATURE_SWITCH g_FeatureSwitches[15] = {
@@ -52,22 +19,6 @@ const FEATURE_SWITCH g_FeatureSwitches[15] = {
     {L"FEATURE_ADDON_MANAGEMENT", 0, false},      {L"FEATURE_WEBSOCKET", 1, false},
     {L"FEATURE_WINDOW_RESTRICTIONS", 0, false},
 };
-
-DWORD EmulationValueFromVersionText(const wchar_t* versionText) {
-    const wchar_t* field = versionText;
-    while (*field == L'.')
-        ++field;
-    const size_t length = std::wcscspn(field, L".");
-    if (length == 0)
-        return kEmulationValueNotFound;
-
-    const long major = ParseNarrowedDecimal(field, length);
-    for (const EMULATION_ROW& row : kEmulationByMajorVersion) {
-        if (row.majorVersion == major)
-            return row.emulationValue;
-    }
-    return kDefaultEmulationValue;
-}
 
 LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegistryTextCapacity + 1]) {
     DWORD byteCount = kRegistryTextCapacity * sizeof(wchar_t);

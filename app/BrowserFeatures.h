@@ -2,12 +2,9 @@
 // any browser pane exists, so the control picks them up when it is created.
 #pragma once
 
-#include <windows.h>
+#include "BrowserEmulation.h"
 
-// QueryBrowserEmulationValue's answer when the installed browser version cannot be determined.
-constexpr DWORD kEmulationValueNotFound = 0xFFFFFFFFu;
-// The emulation value written when no better one is known: the newest rendering mode.
-constexpr DWORD kDefaultEmulationValue = 11000;
+#include <windows.h>
 
 struct FEATURE_SWITCH {
     const wchar_t* keyName;
@@ -27,11 +24,8 @@ int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulation
 
 BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data);
 
+// The emulation value for the installed browser, or kEmulationValueNotFound.
 DWORD QueryBrowserEmulationValue();
-
-// Maps a browser version text such as "11.0.9600.16428" to its emulation value; a text without a
-// first field gives kEmulationValueNotFound.
-DWORD EmulationValueFromVersionText(const wchar_t* versionText);
 
 // Reads a registry value as text into `text` (capacity kRegistryTextCapacity units). The text always
 // ends inside the buffer, even when the stored value fills it without a terminating zero.

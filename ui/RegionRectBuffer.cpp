@@ -29,8 +29,6 @@ CRegionRectBuffer::CRegionRectBuffer(SIZE_T heapMaximum) {
 }
 
 CRegionRectBuffer::~CRegionRectBuffer() {
-    if (m_region)
-        DeleteObject(m_region);
     if (m_data)
         HeapFree(m_heap, HEAP_NO_SERIALIZE, m_data);
     if (m_heap)
@@ -70,18 +68,11 @@ bool CRegionRectBuffer::Append(const RECT& rect) {
 void CRegionRectBuffer::Flush() {
     const HRGN batch = ExtCreateRegion(nullptr, BufferBytes(), m_data);
     ResetBatch();
-    if (!batch)
-        return;
-    if (!m_region) {
-        m_region = batch;
-        return;
-    }
-    CombineRgn(m_region, m_region, batch, RGN_OR);
-    DeleteObject(batch);
+    // A batch that did not become a region is left out: its pixels stay inside the window.
+    if (batch)
+        m_batches.Add(batch);
 }
 
 HRGN CRegionRectBuffer::TakeRegion() {
-    const HRGN region = m_region;
-    m_region = nullptr;
-    return region;
+    return m_batches.Take();
 }

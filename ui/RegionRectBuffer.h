@@ -1,6 +1,9 @@
-// Gathers rectangles into RGNDATA batches and turns each batch into a region, OR-ing the batches
-// together. The buffer lives in a private heap that exists for one region build only.
+// Gathers rectangles into RGNDATA batches and turns each batch into a region, merging the batches into
+// one. The buffer lives in a private heap that exists for one region build only.
 #pragma once
+
+#include "RegionBatches.h"
+#include "RegionMerge.h"
 
 #include <windows.h>
 
@@ -8,8 +11,7 @@ class CRegionRectBuffer {
 public:
     static constexpr DWORD kInitialCapacity = 100;
     static constexpr DWORD kGrowthStep = 100;
-    // No ExtCreateRegion call is handed more rectangles than this.
-    static constexpr DWORD kBatchSize = 3000;
+    static constexpr DWORD kBatchSize = kRegionBatchSize;
 
     // heapMaximum 0 lets the heap grow as needed; a bound makes growth fail once it is reached.
     explicit CRegionRectBuffer(SIZE_T heapMaximum = 0);
@@ -33,5 +35,5 @@ private:
     HANDLE m_heap = nullptr;
     RGNDATA* m_data = nullptr;
     DWORD m_capacity = 0;
-    HRGN m_region = nullptr;
+    CRegionMerge m_batches;
 };

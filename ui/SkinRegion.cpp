@@ -6,23 +6,17 @@
 
 namespace {
 
-// Appends one rectangle per maximal horizontal run of key pixels, scanning from the top row. The
-// working copy is bottom-up, so the top row lies last in memory.
-bool CollectKeyRuns(const BYTE* bits, LONG stride, int width, int height, CRegionRectBuffer& runs) {
-    for (int y = 0; y < height; ++y) {
-        const BYTE* row = bits + static_cast<ptrdiff_t>(height - 1 - y) * stride;
-        int x = 0;
-        while (x < width) {
-            const int runStart = x;
-            while (x < width && IsSkinKeyColour(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]))
-                ++x;
-            if (x > runStart && !runs.Append(RECT{runStart, y, x, y + 1}))
-                return false;
-            ++x;
-        }
+// One rectangle, one pixel high, per run of key pixels.
+class CKeyRunRects final : public KeyRunSink {
+public:
+    explicit CKeyRunRects(CRegionRectBuffer& rects) : m_rects(rects) {}
+    bool Append(const KeyRun& run) override {
+        return m_rects.Append(RECT{run.left, run.y, run.right, run.y + 1});
     }
-    return true;
-}
+
+private:
+    CRegionRectBuffer& m_rects;
+};
 
 } // namespace
 
@@ -56,13 +50,19 @@ HRGN MakeSkinRegion(HBITMAP skin, int& width, int& height, SIZE_T heapMaximum) {
     }
     GdiFlush();
 
-    CRegionRectBuffer runs(heapMaximum);
-    if (!runs.IsValid() ||
-        !CollectKeyRuns(static_cast<const BYTE*>(workingInfo.bmBits), stride, width, height, runs))
+    CRegionRectBuffer rects(heapMaximum);
+    if (!rects.IsValid())
         return nullptr;
-    runs.Flush();
+    // The working copy is bottom-up: the top row lies last in memory.
+    const BYTE* bits = static_cast<const BYTE*>(workingInfo.bmBits);
+    const BgraPixels pixels = {bits + static_cast<ptrdiff_t>(height - 1) * stride,
+                               -static_cast<ptrdiff_t>(stride), width, height};
+    CKeyRunRects runs(rects);
+    if (!CollectKeyRuns(pixels, runs))
+        return nullptr;
+    rects.Flush();
 
-    const HRGN keyArea = runs.TakeRegion();
+    const HRGN keyArea = rects.TakeRegion();
     if (!keyArea)
         return nullptr;
     const HRGN whole = CreateRectRgn(0, 0, width, height);

@@ -1,12 +1,9 @@
 // The window's outline from its skin: every pixel except those painted in the magenta key colour.
 #pragma once
 
-#include <windows.h>
+#include "SkinKeyRuns.h"
 
-// Magenta with a tolerance of 17 on each channel lies outside the window; alpha is not looked at.
-constexpr bool IsSkinKeyColour(BYTE red, BYTE green, BYTE blue) {
-    return red >= 238 && green <= 17 && blue >= 238;
-}
+#include <windows.h>
 
 // Builds the region, in the bitmap's own coordinates, of the skin's non-key pixels. The skin's size
 // is stored in width and height as soon as it is known, even if the build fails later. Null on

@@ -1,37 +1,27 @@
 #include "UiTables.h"
 
-#include "ActionType.h"
-#include "resource.h"
+#include "UiTableData.h"
 
 namespace {
 
-// Host names of the publisher's sites; the paths below are fixed by the sites themselves.
-#define SKYREACH_GAME_SITE L"http://www.skyreach-online.com"
-#define SKYREACH_FORUM_SITE L"http://forum.skyreach-online.com"
-#define SKYREACH_SUPPORT_SITE L"http://support.skyreach-online.com"
-#define SKYREACH_NOTICE_SITE L"http://notice.skyreach-online.com"
+BUTTON_ITEM ButtonItem(const BUTTON_DATA& row) {
+    return BUTTON_ITEM{row.caption,    row.id,           row.type,          row.normalImage,
+                       row.hoverImage, row.pressedImage, row.disabledImage, row.left,
+                       row.top,        row.right,        row.bottom,        row.url};
+}
+
+BROWSER_ITEM BrowserItem(const BROWSER_DATA& row) {
+    return BROWSER_ITEM{row.id, row.url, row.left, row.top, row.right, row.bottom};
+}
 
 } // namespace
 
 const BUTTON_ITEM g_ButtonItems[10] = {
-    {L"", 102, MinimiseParent, IDB_MINIMISE_NORMAL, IDB_MINIMISE_HOVER, IDB_MINIMISE_NORMAL, 0, 751, 18, 767,
-     34, L""},
-    {L"", 101, CloseParent, IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_HOVER, 0, 769, 18, 785, 34, L""},
-    {L"", 103, OpenUrl, IDB_HOME_NORMAL, IDB_HOME_HOVER, IDB_HOME_HOVER, 0, 47, 18, 105, 37,
-     SKYREACH_GAME_SITE L"/"},
-    {L"", 104, OpenUrl, IDB_NEWS_NORMAL, IDB_NEWS_HOVER, IDB_NEWS_HOVER, 0, 113, 18, 171, 37,
-     SKYREACH_GAME_SITE L"/feeds.html"},
-    {L"", 105, OpenUrl, IDB_FORUM_NORMAL, IDB_FORUM_HOVER, IDB_FORUM_HOVER, 0, 179, 18, 237, 37,
-     SKYREACH_FORUM_SITE L"/forumdisplay.php?6-Skyreach"},
-    {L"", 106, OpenUrl, IDB_RANKING_NORMAL, IDB_RANKING_HOVER, IDB_RANKING_HOVER, 0, 594, 18, 652, 37,
-     SKYREACH_GAME_SITE L"/competitiveranking.html"},
-    {L"", 107, OpenUrl, IDB_SUPPORT_NORMAL, IDB_SUPPORT_HOVER, IDB_SUPPORT_HOVER, 0, 670, 18, 728, 37,
-     SKYREACH_SUPPORT_SITE},
-    {L"", 108, OpenUrl, IDB_SIGNUP_NORMAL, IDB_SIGNUP_HOVER, IDB_SIGNUP_HOVER, 0, 329, 533, 505, 565,
-     SKYREACH_GAME_SITE L"/signup/?from=351714&pc=1"},
-    {L"", 109, RequestStart, IDB_START_NORMAL, IDB_START_HOVER, IDB_START_HOVER, IDB_START_NORMAL, 266, 566,
-     560, 612, L""},
-    {L"", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L""},
+    ButtonItem(kButtonData[0]), ButtonItem(kButtonData[1]),
+    ButtonItem(kButtonData[2]), ButtonItem(kButtonData[3]),
+    ButtonItem(kButtonData[4]), ButtonItem(kButtonData[5]),
+    ButtonItem(kButtonData[6]), ButtonItem(kButtonData[7]),
+    ButtonItem(kButtonData[8]), {L"", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L""},
 };
 
 const RADIO_ITEM g_RadioItems[1] = {
@@ -39,7 +29,7 @@ const RADIO_ITEM g_RadioItems[1] = {
 };
 
 const BROWSER_ITEM g_BrowserItems[2] = {
-    {112, SKYREACH_NOTICE_SITE L"/notice/Login_big/launcherPage.asp", 17, 57, 812, 521},
+    BrowserItem(kBrowserData[0]),
     {0, L"", 0, 0, 0, 0},
 };
 

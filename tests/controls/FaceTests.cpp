@@ -1,6 +1,7 @@
-// Face choice, placement and key masks of the skinned button, and who owns its face images.
+// Face placement in rectangles, key masks of the skinned button, and who owns its face images.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "ButtonST.h"
@@ -12,50 +13,18 @@ namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-TEST(FaceSlot, FollowsModeThenDisabledThenPressedThenHover) {
-    struct Case {
-        FaceState state; // check mode, disabled, pressed (or checked), hover
-        unsigned filled; // bit n: slot n holds an image
-        int slot;
-    } const cases[] = {
-        {{0, 0, 0, 0}, 0xF, kNormalFace},   {{0, 0, 0, 1}, 0xF, kHoverFace},
-        {{0, 0, 1, 1}, 0xF, kPressedFace},  {{0, 0, 1, 0}, 0x3, kHoverFace},  // no pressed face
-        {{0, 1, 1, 1}, 0xF, kDisabledFace}, {{0, 1, 0, 1}, 0x3, kNormalFace}, // no disabled face
-        {{1, 0, 1, 0}, 0xF, kHoverFace},    {{1, 0, 0, 1}, 0xF, kNormalFace}, // check mode: checked or not
-        {{1, 1, 0, 0}, 0xF, kNormalFace},   {{0, 0, 0, 1}, 0xE, kNoFace},     // no hover face: nothing
-        {{0, 0, 0, 0}, 0x1, kNoFace},       {{0, 1, 0, 0}, 0x9, kDisabledFace},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ChooseFaceSlot(c.state, c.filled), c.slot)
-            << c.state.checkMode << c.state.disabled << c.state.pressed << c.state.hover << " filled "
-            << c.filled;
-    }
+using Edges = std::array<LONG, 4>;
+
+Edges EdgesOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-TEST(FacePlacement, CentresOrLeavesRoomForTheCaptionAndShiftsWhenPressed) {
-    struct Case {
-        CRect item;
-        BOOL caption;
-        UINT width, height;
-        BOOL shift;
-        POINT topLeft;
-        int captionLeft;
-    } const cases[] = {
-        {{0, 0, 61, 21}, FALSE, 58, 19, FALSE, {1, 1}, 0}, // a launcher tab button
-        {{0, 0, 61, 21}, FALSE, 58, 19, TRUE, {2, 2}, 0},
-        {{0, 0, 100, 30}, TRUE, 16, 16, FALSE, {3, 7}, 19},
-        {{0, 0, 100, 30}, TRUE, 16, 16, TRUE, {4, 8}, 19},
-        {{0, 0, 10, 10}, FALSE, 20, 14, FALSE, {-5, -2}, 0}, // overhangs equally on both sides
-        {{0, 0, 10, 10}, FALSE, 21, 15, FALSE, {-5, -2}, 0}, // signed halving rounds toward zero
-    };
-    for (const Case& c : cases) {
-        CRect caption = c.item;
-        const CRect image = PlaceFaceImage(c.item, caption, c.caption, c.width, c.height, c.shift);
-        EXPECT_EQ(image.left, c.topLeft.x) << c.width;
-        EXPECT_EQ(image.top, c.topLeft.y) << c.width;
-        EXPECT_EQ(image.Width() * 1000 + image.Height(), static_cast<int>(c.width * 1000 + c.height));
-        EXPECT_EQ(caption.left, c.captionLeft) << c.width;
-    }
+// The choice and placement rules themselves are tested in the native build; this is the framework's side.
+TEST(FacePlacement, TheRectangleFormPassesTheMovedCaptionBack) {
+    CRect caption(0, 0, 100, 30);
+    const CRect image = PlaceFaceImage(CRect(0, 0, 100, 30), caption, TRUE, 16, 16, TRUE);
+    EXPECT_EQ(EdgesOf(image), (Edges{4, 8, 20, 24}));
+    EXPECT_EQ(EdgesOf(caption), (Edges{19, 0, 100, 30}));
 }
 
 // A 32-bpp DIB section holding the pixels in one row.

@@ -9,29 +9,6 @@ namespace {
 
 constexpr wchar_t kScratchKey[] = L"Software\\SkyreachLauncherTests";
 
-struct VersionCase {
-    const wchar_t* version;
-    DWORD emulation;
-};
-
-class EmulationValueTest : public testing::TestWithParam<VersionCase> {};
-
-TEST_P(EmulationValueTest, MapsTheMajorVersion) {
-    EXPECT_EQ(EmulationValueFromVersionText(GetParam().version), GetParam().emulation);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Versions, EmulationValueTest,
-    testing::Values(VersionCase{L"11.0.9600.16428", 11000}, VersionCase{L"10.0.9200.16384", 10000},
-                    VersionCase{L"9.0.8112.16421", 9000}, VersionCase{L"8.0.6001.18702", 8000},
-                    VersionCase{L"7.0.5730.13", 7000}, VersionCase{L"6.0.2900.5512", 11000},
-                    VersionCase{L"12.0", 11000}, VersionCase{L".10.1", 10000}, VersionCase{L"..9", 9000},
-                    VersionCase{L" 8.1", 8000}, VersionCase{L"+7", 7000}, VersionCase{L"-9.0", 11000},
-                    VersionCase{L"beta.9", 11000}, VersionCase{L"9", 9000},
-                    // Only the low byte of each unit counts: U+0139 narrows to '9'.
-                    VersionCase{L"\u0139.0", 9000}, VersionCase{L"", kEmulationValueNotFound},
-                    VersionCase{L"...", kEmulationValueNotFound}));
-
 TEST(FeatureControl, WritesADwordUnderTheFeatureKey) {
     constexpr wchar_t kValue[] = L"skyreach-feature-test.exe";
     EXPECT_TRUE(WriteFeatureControlValue(L"FEATURE_SKYREACH_TEST", kValue, 1234));

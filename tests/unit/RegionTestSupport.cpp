@@ -1,8 +1,10 @@
 #include "RegionTestSupport.h"
 
 #include "Dib32.h"
+#include "RegionBatches.h"
 
-#include <vector>
+#include <algorithm>
+#include <climits>
 
 HBITMAP MakeSkin(int width, int height, const std::function<PIXEL(int, int)>& paint) {
     void* bits = nullptr;
@@ -53,4 +55,48 @@ HRGN ExpectedRegion(int width, int height, const std::function<bool(int, int)>& 
         }
     }
     return region;
+}
+
+std::vector<RECT> CheckerboardRuns(int count) {
+    constexpr int kWidth = 830;
+    std::vector<RECT> runs;
+    runs.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const int y = i / (kWidth / 2);
+        const int x = 2 * (i % (kWidth / 2)) + y % 2;
+        runs.push_back(RECT{x, y, x + 1, y + 1});
+    }
+    return runs;
+}
+
+std::vector<HRGN> BatchRegions(const std::vector<RECT>& rects) {
+    std::vector<HRGN> regions;
+    size_t next = 0;
+    do {
+        const size_t count = std::min<size_t>(kRegionBatchSize, rects.size() - next);
+        std::vector<BYTE> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+        auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+        data->rdh = {
+            sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(count), 0, {INT_MAX, INT_MAX, 0, 0}};
+        RECT* batch = reinterpret_cast<RECT*>(data->Buffer);
+        for (size_t i = 0; i < count; ++i) {
+            const RECT& r = rects[next + i];
+            batch[i] = r;
+            RECT& bound = data->rdh.rcBound;
+            bound = {std::min(bound.left, r.left), std::min(bound.top, r.top), std::max(bound.right, r.right),
+                     std::max(bound.bottom, r.bottom)};
+        }
+        next += count;
+        regions.push_back(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+    } while (next < rects.size());
+    return regions;
+}
+
+HRGN GrowingUnion(const std::vector<HRGN>& regions) {
+    const HRGN grown = regions.front();
+    for (size_t i = 1; i < regions.size(); ++i) {
+        CombineRgn(grown, grown, regions[i], RGN_OR);
+        DeleteObject(regions[i]);
+    }
+    return grown;
 }

@@ -1,9 +1,12 @@
+#include "RegionRectBuffer.h"
 #include "RegionTestSupport.h"
 #include "SkinImage.h"
 #include "SkinRegion.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -92,6 +95,31 @@ INSTANTIATE_TEST_SUITE_P(
                     [](int x, int y) { return y < 100 ? x % 2 == 0 : x == 59; }},
         PatternCase{"ManyBatches", 200, 100, [](int x, int y) { return (x + y) % 2 == 0; }}),
     [](const testing::TestParamInfo<PatternCase>& info) { return info.param.name; });
+
+class BatchMergeTest : public testing::TestWithParam<int> {};
+
+// Merging the batches pairwise must give exactly the region that OR-ing them into one growing region gave.
+TEST_P(BatchMergeTest, GivesTheSameRegionAsOneGrowingRegion) {
+    const std::vector<RECT> runs = CheckerboardRuns(GetParam());
+    CRegionRectBuffer buffer;
+    ASSERT_TRUE(buffer.IsValid());
+    for (const RECT& run : runs)
+        ASSERT_TRUE(buffer.Append(run));
+    buffer.Flush();
+    const HRGN merged = buffer.TakeRegion();
+    const HRGN grown = GrowingUnion(BatchRegions(runs));
+    ASSERT_NE(merged, nullptr);
+    ASSERT_NE(grown, nullptr);
+    EXPECT_TRUE(EqualRgn(merged, grown));
+    EXPECT_EQ(RegionArea(merged), static_cast<int64_t>(runs.size()));
+    DeleteObject(grown);
+    DeleteObject(merged);
+}
+
+INSTANTIATE_TEST_SUITE_P(RunCounts, BatchMergeTest, testing::Values(0, 1, 2999, 3000, 3001, 257300),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return std::to_string(info.param) + "Runs";
+                         });
 
 TEST(SkinRegion, AllKeySkinGivesAnEmptyRegionNotANullOne) {
     HBITMAP skin = MakeSkin(12, 5, [](int, int) { return kMagenta; });
