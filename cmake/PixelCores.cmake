@@ -3,7 +3,9 @@
 # tests run under AddressSanitizer and UndefinedBehaviorSanitizer. A new core is one more line below.
 set(SKYREACH_PIXEL_CORE_SOURCES
     app/BrowserEmulation.cpp
+    controls/BuiltInProgressSkin.cpp
     controls/FaceChoice.cpp
+    controls/ProgressGeometry.cpp
     ui/SkinKeyRuns.cpp)
 # Their headers, and the windows-free headers they and the host tools read (the UI table data, the
 # resource ids).
