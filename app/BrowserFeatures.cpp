@@ -5,7 +5,6 @@
 namespace {
 
 constexpr wchar_t kFeatureControlPrefix[] = L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
-constexpr wchar_t kBrowserVersionKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
 
 } // namespace
 
@@ -30,9 +29,9 @@ LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegis
     return status;
 }
 
-DWORD QueryBrowserEmulationValue() {
+DWORD QueryBrowserEmulationValue(HKEY root, const wchar_t* keyPath) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kBrowserVersionKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return kEmulationValueNotFound;
 
     wchar_t version[kRegistryTextCapacity + 1] = {};
@@ -76,10 +75,13 @@ int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulation
     return written;
 }
 
+DWORD EmulationValueToWrite(HKEY root, const wchar_t* keyPath) {
+    const DWORD value = QueryBrowserEmulationValue(root, keyPath);
+    return value == kEmulationValueNotFound ? kDefaultEmulationValue : value;
+}
+
 void ApplyBrowserFeatureSettings() {
-    DWORD emulationValue = QueryBrowserEmulationValue();
-    if (emulationValue == kEmulationValueNotFound)
-        emulationValue = kDefaultEmulationValue;
+    const DWORD emulationValue = EmulationValueToWrite();
 
     wchar_t modulePath[520] = {};
     GetModuleFileNameW(nullptr, modulePath, 520);

@@ -24,8 +24,13 @@ int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulation
 
 BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data);
 
-// The emulation value for the installed browser, or kEmulationValueNotFound.
-DWORD QueryBrowserEmulationValue();
+// Where the installed browser's version is kept, under HKEY_LOCAL_MACHINE.
+constexpr wchar_t kBrowserVersionKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
+
+// The emulation value for the browser version kept under root\keyPath, or kEmulationValueNotFound.
+DWORD QueryBrowserEmulationValue(HKEY root = HKEY_LOCAL_MACHINE, const wchar_t* keyPath = kBrowserVersionKey);
+// What the settings write: that value, or the newest mode when no version can be read.
+DWORD EmulationValueToWrite(HKEY root = HKEY_LOCAL_MACHINE, const wchar_t* keyPath = kBrowserVersionKey);
 
 // Reads a registry value as text into `text` (capacity kRegistryTextCapacity units). The text always
 // ends inside the buffer, even when the stored value fills it without a terminating zero.

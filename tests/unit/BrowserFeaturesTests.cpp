@@ -59,9 +59,7 @@ TEST(FeatureControl, ApplyWritesAllSwitchesUnderTheExecutablesFileName) {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const wchar_t* fileName = wcsrchr(path, L'\\') ? wcsrchr(path, L'\\') + 1 : path;
 
-    DWORD expectedEmulation = QueryBrowserEmulationValue();
-    if (expectedEmulation == kEmulationValueNotFound)
-        expectedEmulation = kDefaultEmulationValue;
+    const DWORD expectedEmulation = EmulationValueToWrite();
     for (const FEATURE_SWITCH& row : g_FeatureSwitches) {
         DWORD type = 0;
         const DWORD expected = row.isEmulationMode ? expectedEmulation : row.data;
@@ -120,6 +118,58 @@ TEST_F(RegistryTextTest, LongerTextIsAnErrorAndMissingValueToo) {
     wchar_t text[kRegistryTextCapacity + 1];
     EXPECT_EQ(ReadRegistryText(m_key, L"text", text), ERROR_MORE_DATA);
     EXPECT_EQ(ReadRegistryText(m_key, L"absent", text), ERROR_FILE_NOT_FOUND);
+}
+
+// The version lookup against a key of our own in place of the machine's.
+TEST(BrowserVersion, SvcVersionWinsThenVersionThenTheNewestMode) {
+    struct Case {
+        const wchar_t* svcVersion; // null: no such value
+        const wchar_t* version;
+        bool keyExists;
+        DWORD written;
+    } const cases[] = {
+        {L"11.0.9600.16428", L"9.0.8112.16421", true, 11000},
+        {L"10.0.9200.16384", L"9.0.8112.16421", true, 10000},
+        {nullptr, L"9.0.8112.16421", true, 9000},
+        {nullptr, L"7.0.5730.13", true, 7000},
+        {nullptr, nullptr, true, 11000},
+        {nullptr, nullptr, false, 11000},
+    };
+    for (const Case& c : cases) {
+        RegDeleteKeyW(HKEY_CURRENT_USER, kScratchKey);
+        if (c.keyExists) {
+            HKEY key = nullptr;
+            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, REG_OPTION_VOLATILE,
+                                      KEY_SET_VALUE, nullptr, &key, nullptr),
+                      ERROR_SUCCESS);
+            for (const auto& [name, text] :
+                 {std::pair{L"svcVersion", c.svcVersion}, std::pair{L"version", c.version}}) {
+                if (text != nullptr) {
+                    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                                   static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+                }
+            }
+            RegCloseKey(key);
+        }
+        EXPECT_EQ(EmulationValueToWrite(HKEY_CURRENT_USER, kScratchKey), c.written)
+            << (c.svcVersion ? c.svcVersion : L"-") << " " << (c.version ? c.version : L"-");
+    }
+    RegDeleteKeyW(HKEY_CURRENT_USER, kScratchKey);
+}
+
+// A volatile key takes no lasting child: the registry's own way of telling that a key is volatile, on
+// Windows and under Wine alike.
+TEST(FeatureControl, AFeatureKeyItCreatesIsVolatile) {
+    constexpr wchar_t kValue[] = L"skyreach-volatile-test.exe";
+    ASSERT_TRUE(WriteFeatureControlValue(L"FEATURE_SKYREACH_VOLATILE_TEST", kValue, 1));
+    const std::wstring path =
+        L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_SKYREACH_VOLATILE_TEST";
+    HKEY child = nullptr;
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path + L"\\lasting").c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &child, nullptr),
+              ERROR_CHILD_MUST_BE_VOLATILE);
+    DeleteFeatureValue(L"FEATURE_SKYREACH_VOLATILE_TEST", kValue);
+    RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
 }
 
 } // namespace
