@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -233,18 +234,57 @@ TEST_F(Launcher, AnyProcessHoldingTheMarkerKeepsItOut) {
     CloseHandle(marker);
 }
 
-// A double double-click: two launchers starting together must not both run.
-TEST_F(Launcher, TwoSimultaneousStartsLeaveOneLauncher) {
-    const LauncherProcess* a = Start();
-    const LauncherProcess* b = Start();
-    const HWND windowA = a->WaitForWindow(30000);
-    const HWND windowB = b->WaitForWindow(windowA ? 3000 : 30000);
-    EXPECT_TRUE((windowA == nullptr) != (windowB == nullptr)) << "exactly one launcher shows its window";
-    EXPECT_TRUE(windowA ? b->WaitForExit(30000) : a->WaitForExit(30000));
-    if (windowA)
-        CloseLauncher(windowA, *a);
-    if (windowB)
-        CloseLauncher(windowB, *b);
+// A crowd of starts at the same moment (a double double-click, a shortcut held down): exactly one
+// launcher may show its window, and all the others must end quietly.
+TEST(LauncherCrowd, TwentyStartsAtOnceLeaveOneLauncherFiveTimesOver) {
+    constexpr int kCrowd = 20;
+    for (int round = 0; round < 5; ++round) {
+        std::vector<PROCESS_INFORMATION> crowd(kCrowd);
+        for (PROCESS_INFORMATION& process : crowd) {
+            std::wstring commandLine = L"\"" + TestPaths().launcher + L"\"";
+            STARTUPINFOW startup = {};
+            startup.cb = sizeof startup;
+            ASSERT_TRUE(CreateProcessW(TestPaths().launcher.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &process));
+        }
+        const ULONGLONG start = GetTickCount64();
+        for (const PROCESS_INFORMATION& process : crowd)
+            ResumeThread(process.hThread);
+
+        std::vector<HANDLE> handles;
+        for (const PROCESS_INFORMATION& process : crowd)
+            handles.push_back(process.hProcess);
+        int running = kCrowd;
+        while (running > 1 && GetTickCount64() - start < 120000) {
+            running = 0;
+            for (HANDLE handle : handles)
+                running += WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+            Sleep(20);
+        }
+        const ULONGLONG settled = GetTickCount64() - start;
+        EXPECT_EQ(running, 1) << "round " << round;
+        int windows = 0;
+        for (const PROCESS_INFORMATION& process : crowd) {
+            DWORD exitCode = STILL_ACTIVE;
+            GetExitCodeProcess(process.hProcess, &exitCode);
+            if (exitCode != STILL_ACTIVE) {
+                EXPECT_EQ(exitCode, 0u) << "round " << round;
+                continue;
+            }
+            const HWND window = WaitForLauncherWindow(process, 60000);
+            windows += window != nullptr;
+            if (window)
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+        }
+        EXPECT_EQ(windows, 1) << "round " << round;
+        std::printf("round %d: the other %d launchers ended %llu ms after the crowd started\n", round,
+                    kCrowd - 1, settled);
+        for (PROCESS_INFORMATION& process : crowd) {
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+    }
 }
 
 TEST_F(Launcher, EnterAndEscapeLeaveTheWindowOpen) {

@@ -47,15 +47,19 @@ LauncherProcess::~LauncherProcess() {
 }
 
 HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) const {
+    return WaitForLauncherWindow(m_process, timeoutMs);
+}
+
+HWND WaitForLauncherWindow(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetTickCount64() < deadline) {
-        for (HWND window : VisibleWindowsOf(m_process.dwProcessId)) {
+        for (HWND window : VisibleWindowsOf(process.dwProcessId)) {
             wchar_t title[64] = {};
             GetWindowTextW(window, title, 64);
             if (wcscmp(title, kLauncherTitle) == 0)
                 return window;
         }
-        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0)
             return nullptr;
     }
     return nullptr;

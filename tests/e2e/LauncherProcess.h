@@ -24,5 +24,9 @@ private:
     PROCESS_INFORMATION m_process = {};
 };
 
+// The visible launcher window of the process, once it has one; null when none came in time or the process
+// ended.
+HWND WaitForLauncherWindow(const PROCESS_INFORMATION& process, DWORD timeoutMs);
+
 // The launcher's window title.
 constexpr wchar_t kLauncherTitle[] = L"Skyreach Launcher";
