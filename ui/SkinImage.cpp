@@ -101,9 +101,12 @@ HBITMAP LoadPngResource(HMODULE module, UINT resourceId) {
     const HGLOBAL loaded = LoadResource(module, resource);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     const DWORD size = SizeofResource(module, resource);
-    if (!bytes || size == 0)
-        return nullptr;
+    return bytes ? DecodePng(bytes, size) : nullptr;
+}
 
+HBITMAP DecodePng(const void* bytes, DWORD size) {
+    if (size == 0)
+        return nullptr;
     const GdiplusSession gdiplus;
     if (!gdiplus.Started())
         return nullptr;

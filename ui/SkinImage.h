@@ -10,3 +10,6 @@ HBITMAP LoadSkinImage();
 
 // The same for any PNG resource of type "PNG".
 HBITMAP LoadPngResource(HMODULE module, UINT resourceId);
+
+// The same for a PNG file's bytes.
+HBITMAP DecodePng(const void* bytes, DWORD size);

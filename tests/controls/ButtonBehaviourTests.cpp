@@ -7,6 +7,7 @@
 
 #include "ButtonST.h"
 #include "ControlTestWindows.h"
+#include "resource.h"
 
 namespace {
 
@@ -164,6 +165,42 @@ TEST_F(ButtonTest, ATipTextMakesOneToolThatLaterTextsUpdate) {
     EXPECT_STREQ(text, L"Open the forum");
     ::SendMessageW(tooltip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(tool.rect.right, 50) << "the tool keeps the rectangle of the first text";
+}
+
+// Hover, press, minimise and restore, over and over: the buttons must hold no more handles at the end
+// than after the first round.
+TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
+    CButtonST& minimise = Add(0, MinimiseParent);
+    CButtonST& other = Add(0, NotifySelected);
+    for (CButtonST* button : {&minimise, &other}) {
+        button->SetFaceImages(IDB_CLOSE_HOVER, IDB_CLOSE_NORMAL, 0, RGB(255, 0, 255), 0, RGB(255, 0, 255));
+        button->EnableParentBackground(FALSE);
+    }
+    const auto counts = [] {
+        return std::vector<int>{CBitmap::LiveHandleCount(), CMemoryDC::LiveHandleCount(),
+                                CClientDC::LiveHandleCount(), CPaintDC::LiveHandleCount()};
+    };
+    std::vector<int> afterFirstRound;
+    int minimised = 0;
+    for (int round = 0; round < 200; ++round) {
+        other.SendMessage(WM_MOUSEMOVE, 0, kInside);
+        other.UpdateWindow();
+        other.SendMessage(WM_MOUSELEAVE);
+        minimise.SendMessage(WM_MOUSEMOVE, 0, kInside);
+        minimise.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+        minimise.UpdateWindow();
+        minimise.SendMessage(WM_LBUTTONUP, 0, kInside);
+        minimised += m_parent.IsIconic() != FALSE;
+        m_parent.ShowWindow(SW_RESTORE);
+        m_parent.UpdateWindow();
+        PumpMessages();
+        if (round == 0) {
+            afterFirstRound = counts();
+        }
+    }
+    EXPECT_EQ(minimised, 200);
+    EXPECT_EQ(counts(), afterFirstRound);
+    EXPECT_EQ(TakePosted().size(), 0u);
 }
 
 } // namespace
