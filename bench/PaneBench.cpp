@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "BenchClock.h"
+
 #include "Framework.h"
 #include "SimpleBrowser.h"
 
@@ -11,13 +13,6 @@ namespace {
 
 CWinApp theApp;
 constexpr int kLaterPanes = 10;
-
-double NowMs() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 class CPlainParent : public CWnd {};
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdio>
+
+#include "BenchClock.h"
 #include <memory>
 #include <vector>
 
@@ -14,13 +16,6 @@ namespace {
 CWinApp theApp;
 constexpr int kPaints = 300;
 constexpr DWORD kIdleMs = 10000;
-
-double NowMs() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double CpuMs() {
     FILETIME created, exited, kernel, user;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "BenchClock.h"
+
 #include "LauncherDlg.h"
 
 namespace {
@@ -13,18 +15,11 @@ constexpr int kRounds = 200;
 double g_withButtonsMs = 0;
 double g_skinAloneMs = 0;
 
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double Repaint(HWND window, UINT children) {
-    const double start = Now();
+    const double start = NowMs();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | children);
     GdiFlush();
-    return Now() - start;
+    return NowMs() - start;
 }
 
 // Runs once the launcher's window is up: alternates the two kinds of repaint so that both see the same

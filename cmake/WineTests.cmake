@@ -17,10 +17,12 @@ add_test(NAME wine_session_stop COMMAND ${SKYREACH_WINE_TOOLS}/session.sh stop)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${SKYREACH_WINE_ENV}")
 
 # skyreach_add_wine_test(<test name> <target> [args...]): runs a Windows executable target under Wine.
+# Tests of the session take turns (they share its display, pointer and foreground window); host tests
+# may run beside them.
 function(skyreach_add_wine_test name target)
     add_test(NAME ${name} COMMAND ${SKYREACH_WINE_TOOLS}/run.sh $<TARGET_FILE:${target}> ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${SKYREACH_WINE_ENV}"
-                                            TIMEOUT 180 RUN_SERIAL TRUE)
+                                            TIMEOUT 180 RESOURCE_LOCK wine_session)
 endfunction()
 
 # Google Test, built from Debian's source package with the cross compiler.

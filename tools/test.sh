@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/build.sh"
 export WINEPREFIX=$root/build/wineprefix SKYREACH_SESSION_DIR=$root/build/wine-session
 trap '"$root/tools/wine/session.sh" stop' EXIT
-ctest --test-dir "$root/build" --output-on-failure "$@" &
+# Two at a time: the host tests run beside the Wine tests, which take turns among themselves.
+ctest --test-dir "$root/build" --output-on-failure -j2 "$@" &
 tests=$!
 # A job started in the background ignores SIGINT, so the tests are stopped with SIGTERM.
 trap 'kill -TERM "$tests" 2>/dev/null; wait "$tests"; exit 130' INT TERM
