@@ -98,6 +98,7 @@ private:
     // Background, frame, face image and caption, drawn into pDC.
     void DrawFace(CDC* pDC, const CRect& rcItem);
     void DrawCaption(CDC* pDC, const CString& caption, CRect rcCaption);
+    void TakeBackgroundSnapshot(const CRect& client);
     // Puts the snapshot DC's own bitmap back and deletes the snapshot, so the next paint takes a new one.
     void DropBackgroundSnapshot();
     // Repaints the whole face, background included; nothing before the window exists.

@@ -55,27 +55,33 @@ void CButtonST::DrawFace(CDC* pDC, const CRect& rcItem) {
 }
 
 void CButtonST::PaintParentBackground(CDC* pDC) {
-    const HWND hParent = GetParentHwnd();
-    CWnd parent(hParent);
-    CClientDC parentDC(&parent);
     CRect client;
     GetClientRect(&client);
-    CRect window;
-    GetWindowRect(&window);
-    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<LPPOINT>(&window), 2);
-
-    if (!m_dcBackground.IsValid() && m_dcBackground.CreateCompatibleDC(parentDC)) {
-        if (m_bmpBackground.CreateCompatibleBitmap(&parentDC, client.Width(), client.Height())) {
-            m_pOldBackgroundBitmap = m_dcBackground.SelectObject(m_bmpBackground);
-            m_dcBackground.BitBlt(0, 0, client.Width(), client.Height(), &parentDC, window.left, window.top,
-                                  SRCCOPY);
-        } else {
-            m_dcBackground.DeleteDC();
-        }
+    if (!m_dcBackground.IsValid()) {
+        TakeBackgroundSnapshot(client);
     }
     if (m_dcBackground.IsValid()) {
         pDC->BitBlt(0, 0, client.Width(), client.Height(), &m_dcBackground, 0, 0, SRCCOPY);
     }
+}
+
+// Copies what the parent shows under the button; only the first paint after a drop needs the parent.
+void CButtonST::TakeBackgroundSnapshot(const CRect& client) {
+    const HWND hParent = GetParentHwnd();
+    CWnd parent(hParent);
+    CClientDC parentDC(&parent);
+    CRect window;
+    GetWindowRect(&window);
+    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<LPPOINT>(&window), 2);
+    if (!m_dcBackground.CreateCompatibleDC(parentDC)) {
+        return;
+    }
+    if (!m_bmpBackground.CreateCompatibleBitmap(&parentDC, client.Width(), client.Height())) {
+        m_dcBackground.DeleteDC();
+        return;
+    }
+    m_pOldBackgroundBitmap = m_dcBackground.SelectObject(m_bmpBackground);
+    m_dcBackground.BitBlt(0, 0, client.Width(), client.Height(), &parentDC, window.left, window.top, SRCCOPY);
 }
 
 void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, CRect& rcCaption,

@@ -4,6 +4,18 @@
 
 #include <olectl.h>
 
+namespace {
+
+// Answers "no" with an out-parameter that holds nothing, as COM asks of a call that gives nothing back.
+template <typename T> HRESULT Decline(T** out, HRESULT answer) {
+    if (out != nullptr) {
+        *out = nullptr;
+    }
+    return answer;
+}
+
+} // namespace
+
 // IOleClientSite: the control is never saved, named or contained in a document.
 
 STDMETHODIMP COleControlSite::XOleClientSite::SaveObject() {
@@ -11,17 +23,11 @@ STDMETHODIMP COleControlSite::XOleClientSite::SaveObject() {
 }
 
 STDMETHODIMP COleControlSite::XOleClientSite::GetMoniker(DWORD, DWORD, IMoniker** ppmk) {
-    if (ppmk != nullptr) {
-        *ppmk = nullptr;
-    }
-    return E_NOTIMPL;
+    return Decline(ppmk, E_NOTIMPL);
 }
 
 STDMETHODIMP COleControlSite::XOleClientSite::GetContainer(IOleContainer** ppContainer) {
-    if (ppContainer != nullptr) {
-        *ppContainer = nullptr;
-    }
-    return E_NOINTERFACE;
+    return Decline(ppContainer, E_NOINTERFACE);
 }
 
 STDMETHODIMP COleControlSite::XOleClientSite::ShowObject() {
@@ -219,38 +225,23 @@ STDMETHODIMP COleControlSite::XDocHostUIHandler::TranslateAccelerator(LPMSG, con
 }
 
 STDMETHODIMP COleControlSite::XDocHostUIHandler::GetOptionKeyPath(LPOLESTR* pchKey, DWORD) {
-    if (pchKey != nullptr) {
-        *pchKey = nullptr;
-    }
-    return E_NOTIMPL;
+    return Decline(pchKey, E_NOTIMPL);
 }
 
 STDMETHODIMP COleControlSite::XDocHostUIHandler::GetDropTarget(IDropTarget*, IDropTarget** ppDropTarget) {
-    if (ppDropTarget != nullptr) {
-        *ppDropTarget = nullptr;
-    }
-    return E_NOTIMPL;
+    return Decline(ppDropTarget, E_NOTIMPL);
 }
 
 STDMETHODIMP COleControlSite::XDocHostUIHandler::GetExternal(IDispatch** ppDispatch) {
-    if (ppDispatch != nullptr) {
-        *ppDispatch = nullptr;
-    }
-    return E_NOTIMPL;
+    return Decline(ppDispatch, E_NOTIMPL);
 }
 
 STDMETHODIMP COleControlSite::XDocHostUIHandler::TranslateUrl(DWORD, LPWSTR, LPWSTR* ppchURLOut) {
-    if (ppchURLOut != nullptr) {
-        *ppchURLOut = nullptr;
-    }
-    return S_FALSE;
+    return Decline(ppchURLOut, S_FALSE);
 }
 
 STDMETHODIMP COleControlSite::XDocHostUIHandler::FilterDataObject(IDataObject*, IDataObject** ppDORet) {
-    if (ppDORet != nullptr) {
-        *ppDORet = nullptr;
-    }
-    return S_FALSE;
+    return Decline(ppDORet, S_FALSE);
 }
 
 // Ambient properties: the few a hosted control needs to know it is running for a user, in the user's
@@ -265,10 +256,7 @@ STDMETHODIMP COleControlSite::XAmbientDispatch::GetTypeInfoCount(UINT* pctinfo) 
 }
 
 STDMETHODIMP COleControlSite::XAmbientDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-    if (ppTInfo != nullptr) {
-        *ppTInfo = nullptr;
-    }
-    return E_NOTIMPL;
+    return Decline(ppTInfo, E_NOTIMPL);
 }
 
 STDMETHODIMP COleControlSite::XAmbientDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {

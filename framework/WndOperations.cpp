@@ -166,13 +166,10 @@ BOOL CWnd::TrackMouseLeave() {
     return ::_TrackMouseEvent(&request);
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+void CWnd::SendMessageToChildren(UINT message, WPARAM wParam, LPARAM lParam) {
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
          hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
         ::SendMessageW(hChild, message, wParam, lParam);
-        if (bDeep) {
-            CWnd(hChild).SendMessageToDescendants(message, wParam, lParam, TRUE);
-        }
     }
 }
 

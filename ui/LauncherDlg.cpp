@@ -131,7 +131,7 @@ HBRUSH CLauncherDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 void CLauncherDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     CDialog::OnActivate(nState, pWndOther, bMinimized);
     if (nState == WA_INACTIVE) {
-        SendMessageToDescendants(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, bMinimized), 0);
+        SendMessageToChildren(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, bMinimized), 0);
     }
 }
 

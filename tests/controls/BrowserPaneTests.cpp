@@ -47,13 +47,6 @@ protected:
     }
 };
 
-CRect RectIn(HWND window, HWND parent) {
-    CRect rect;
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<LPPOINT>(&rect), 2);
-    return rect;
-}
-
 class BrowserPaneTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500))); }
@@ -87,21 +80,21 @@ TEST_F(BrowserPaneTest, TakesAPlaceholdersPlaceOrADefaultSquareAndKeepsTheContro
     SimpleBrowser unplaced;
     unplaced.Navigate(L"about:blank"); // before creation: nothing
     ASSERT_TRUE(unplaced.CreateFromControl(&m_parent, kPaneId));
-    EXPECT_TRUE(::EqualRect(RectIn(unplaced, m_parent), CRect(0, 0, 100, 100)));
+    EXPECT_TRUE(::EqualRect(RectInParent(unplaced), CRect(0, 0, 100, 100)));
     const HWND control = unplaced.GetControlWindow();
     wchar_t className[64] = {};
     ::GetClassNameW(control, className, 64);
     EXPECT_STREQ(className, L"Shell Embedding");
     EXPECT_EQ(::GetDlgCtrlID(control), AFX_IDW_PANE_FIRST);
-    EXPECT_TRUE(::EqualRect(RectIn(control, unplaced), CRect(0, 0, 100, 100)));
+    EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 100, 100)));
     unplaced.MoveWindow(5, 5, 320, 240);
-    EXPECT_TRUE(::EqualRect(RectIn(control, unplaced), CRect(0, 0, 320, 240)));
+    EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 320, 240)));
 
     CStatic placeholder;
     placeholder.Create(L"", WS_VISIBLE, CRect(330, 40, 530, 190), &m_parent, kPaneId + 1);
     SimpleBrowser placed;
     ASSERT_TRUE(placed.CreateFromControl(&m_parent, kPaneId + 1));
-    EXPECT_TRUE(::EqualRect(RectIn(placed, m_parent), CRect(330, 40, 530, 190)));
+    EXPECT_TRUE(::EqualRect(RectInParent(placed), CRect(330, 40, 530, 190)));
     EXPECT_EQ(placed.GetDlgCtrlID(), static_cast<int>(kPaneId + 1));
     EXPECT_FALSE(::IsWindow(placeholder.GetSafeHwnd())) << "the placeholder is gone";
 }

@@ -41,6 +41,13 @@ BOOL CTestParent::Create(const CRect& screenRect) {
     return TRUE;
 }
 
+CRect RectInParent(HWND window) {
+    CRect rect;
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<LPPOINT>(&rect), 2);
+    return rect;
+}
+
 void PumpMessages() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

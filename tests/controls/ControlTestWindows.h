@@ -25,6 +25,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The window's rectangle in its parent's client coordinates.
+CRect RectInParent(HWND window);
+
 void PumpMessages();
 // Pumps messages until done() holds or the time passes; returns done().
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);

@@ -175,13 +175,6 @@ LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-CRect RectInParent(HWND window) {
-    CRect rect;
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<LPPOINT>(&rect), 2);
-    return rect;
-}
-
 TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged) {
     CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), nullptr);
     CStatic& host = *m_hosts.back();

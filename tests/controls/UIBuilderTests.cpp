@@ -19,13 +19,6 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     return children;
 }
 
-CRect RectInParent(HWND child) {
-    CRect rect;
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<LPPOINT>(&rect), 2);
-    return rect;
-}
-
 class UIBuilderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_parent.Create(kParentRect)); }
