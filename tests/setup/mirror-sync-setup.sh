@@ -39,8 +39,8 @@ exit 100
 FAKE
 cat >"$work/bin/dpkg-query" <<FAKE
 #!/bin/sh
-# -W -f=<format> <package>: "installed" for the packages this machine is said to have.
-if grep -qx "\$3" "$work/installed"; then printf installed; exit 0; fi
+# -W -f=<format> <package>: "installed" for the packages this machine is said to have ("*": all).
+if grep -qx -e "\$3" -e '[*]' "$work/installed"; then printf installed; exit 0; fi
 echo "dpkg-query: no packages found matching \$3" >&2
 exit 1
 FAKE
@@ -66,8 +66,8 @@ calls() { cat "$work/$1.calls" 2>/dev/null || true; }
 # run <scenario> <installed packages> <foreign architectures> <does the preferred release resolve>
 run() {
     scenario=$1
-    printf '%s\n' $2 >"$work/installed"
-    printf '%s\n' $3 >"$work/foreign-architectures"
+    tr ' ' '\n' <<<"$2" >"$work/installed"
+    tr ' ' '\n' <<<"$3" >"$work/foreign-architectures"
     rm -f "$work"/*.calls
     set +e
     PATH="$work/bin:$PATH" FAKE_PREFERRED_RELEASE_RESOLVES=$4 "$work/setup/install-deps.sh" >"$work/out" 2>&1
@@ -75,15 +75,15 @@ run() {
     set -e
 }
 
-# What a fresh machine lacks: everything the set-up installs but the two packages it is said to have.
-all=$(PATH="$work/bin:$PATH" bash -c '. /dev/stdin' <<<"$(sed -n '/^native=/,/^)/p' "$setup/install-deps.sh")
-echo "\${native[@]}" "\${packages[@]}"')
-missing=$(for p in $all; do case $p in cmake | make) ;; *) printf '%s ' "$p" ;; esac; done)
-missing=${missing% }
-
 run "fresh machine, mirror in mid-sync" "cmake make" "" yes
 [ "$status" -eq 0 ] || fail "exit status $status"
-expect_output "Installing: $missing"
+# What the set-up found missing: all it needs but the two packages the machine has.
+missing=$(sed -n 's/^Installing: //p' "$work/out")
+case " $missing " in
+*" cmake "* | *" make "*) fail "it installs what is there: $missing" ;;
+*" wine32:i386 "*) ;;
+*) fail "it installs: $missing" ;;
+esac
 expect_output "Warning: apt could not fetch every package index"
 expect_output "failed: $failed_source"
 expect_output "retrying with the release's own suite ($codename) preferred"
@@ -103,7 +103,7 @@ expect_output "held broken packages"
 [ "$(calls dpkg)" = --print-foreign-architectures ] || fail "dpkg was asked: $(calls dpkg)"
 [ -z "$(calls enable-i386)" ] || fail "the next step ran after the failure"
 
-run "nothing missing" "$all" "i386" no
+run "nothing missing" "*" "i386" no
 [ "$status" -eq 0 ] || fail "exit status $status"
 [ -z "$(calls apt-get)$(calls dpkg)" ] || fail "apt-get or dpkg was asked: $(calls apt-get) $(calls dpkg)"
 [ ! -s "$work/out" ] || fail "it said: $(cat "$work/out")"
