@@ -12,8 +12,12 @@ checkout=$work/checkout-elsewhere
 rebuild=$work/checkout-elsewhere-build
 mkdir -p "$checkout"
 # What the checkout holds (its tracked and new files, as they are now), without its build trees.
-git -C "$source" ls-files -z --cached --others --exclude-standard |
-    tar -C "$source" --null --files-from=- --ignore-failed-read -cf - | tar -C "$checkout" -xf -
+if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git -C "$source" ls-files -z --cached --others --exclude-standard |
+        tar -C "$source" --null --files-from=- --ignore-failed-read -cf - | tar -C "$checkout" -xf -
+else
+    tar -C "$source" --exclude='./build*' -cf - . | tar -C "$checkout" -xf -
+fi
 
 cmake -S "$checkout" -B "$rebuild" -DCMAKE_BUILD_TYPE="$build_type" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DBUILD_TESTING=OFF >/dev/null
