@@ -174,10 +174,11 @@ public:
         return Add(
             VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
     }
-    // Post data as Wine passes it: a reference to a reference to a byte array.
-    EventCall& RefPostData(SAFEARRAY* array) {
+    // Post data as Wine passes it: a reference to a reference to an array, labelled with the element type
+    // the caller claims, which a broken or hostile caller can make disagree with the array.
+    EventCall& RefPostData(SAFEARRAY* array, VARTYPE claimedElements) {
         VARIANT bytes = {};
-        bytes.vt = VT_ARRAY | static_cast<VARTYPE>(array->cbElements == 1 ? VT_UI1 : VT_I4);
+        bytes.vt = VT_ARRAY | claimedElements;
         bytes.parray = array;
         m_values.push_back(bytes);
         VARIANT inner = {};
@@ -236,7 +237,8 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     notAString.vt = VT_I4;
 
     VARIANT_BOOL cancel = 7;
-    const auto beforeNavigate = [&](IDispatch* from, SAFEARRAY* post, bool stringUrl = true) {
+    const auto beforeNavigate = [&](IDispatch* from, SAFEARRAY* post, VARTYPE claimedElements = VT_UI1,
+                                    bool stringUrl = true) {
         EventCall call;
         call.Dispatch(from);
         if (stringUrl) {
@@ -244,8 +246,8 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
         } else {
             call.RefTo(notAString);
         }
-        call.RefTo(notAString).RefString(L"main").RefPostData(post).RefString(L"X-Test: 1").Cancel(&cancel);
-        return call.Invoke(sink, DISPID_BEFORENAVIGATE2);
+        call.RefTo(notAString).RefString(L"main").RefPostData(post, claimedElements).RefString(L"X-Test: 1");
+        return call.Cancel(&cancel).Invoke(sink, DISPID_BEFORENAVIGATE2);
     };
 
     struct Case {
@@ -266,13 +268,21 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
              EXPECT_EQ(cancel, VARIANT_FALSE);
          }},
         {"a url that is no string",
-         [&] { return beforeNavigate(top, MakeArray(VT_UI1, 0), false); },
+         [&] { return beforeNavigate(top, MakeArray(VT_UI1, 0), VT_UI1, false); },
          {BRN_BEFORENAVIGATE2},
          [](const Seen& s) { EXPECT_EQ(s.url, L""); }},
         {"post data of four-byte elements",
-         [&] { return beforeNavigate(top, MakeArray(VT_I4, 2)); },
+         [&] { return beforeNavigate(top, MakeArray(VT_I4, 2), VT_I4); },
          {BRN_BEFORENAVIGATE2},
          [](const Seen& s) { EXPECT_EQ(s.postAddress, nullptr); }},
+        {"bytes claimed over two-byte elements",
+         [&] { return beforeNavigate(top, MakeArray(VT_I2, 2)); },
+         {BRN_BEFORENAVIGATE2},
+         [](const Seen& s) { EXPECT_EQ(s.postAddress, nullptr) << s.post.size() << " bytes taken"; }},
+        {"bytes claimed over four-byte elements",
+         [&] { return beforeNavigate(top, MakeArray(VT_I4, 2)); },
+         {BRN_BEFORENAVIGATE2},
+         [](const Seen& s) { EXPECT_EQ(s.postAddress, nullptr) << s.post.size() << " bytes taken"; }},
         {"a frame's navigation", [&] { return beforeNavigate(frame, MakeArray(VT_UI1, 1)); }, {}, nullptr},
         {"document complete",
          [&] {

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "ButtonST.h"
+#include "ControlTestWindows.h"
 #include "Dib32.h"
 #include "KeyMask.h"
 #include "resource.h"
@@ -27,13 +29,14 @@ TEST(FacePlacement, TheRectangleFormPassesTheMovedCaptionBack) {
     EXPECT_EQ(EdgesOf(caption), (Edges{19, 0, 100, 30}));
 }
 
-// A 32-bpp DIB section holding the pixels in one row.
-HBITMAP MakeRow(const std::vector<COLORREF>& pixels) {
+// A 32-bpp DIB section holding the pixels in one row, or `rows` such rows.
+HBITMAP MakeRow(const std::vector<COLORREF>& pixels, int rows = 1) {
     void* bits = nullptr;
-    const HBITMAP bitmap = Create32BitDib(nullptr, static_cast<int>(pixels.size()), 1, &bits);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        static_cast<DWORD*>(bits)[i] =
-            GetRValue(pixels[i]) << 16 | GetGValue(pixels[i]) << 8 | GetBValue(pixels[i]);
+    const int width = static_cast<int>(pixels.size());
+    const HBITMAP bitmap = Create32BitDib(nullptr, width, rows, &bits);
+    for (int i = 0; i < width * rows; ++i) {
+        const COLORREF pixel = pixels[i % width];
+        static_cast<DWORD*>(bits)[i] = GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel);
     }
     return bitmap;
 }
@@ -133,6 +136,56 @@ TEST(FaceOwnership, SetFaceImagesOwnsWhatItLoads) {
     EXPECT_EQ(button.SetFaceImages(IDB_START_HOVER, 4321, 0, kMagenta, 0, kMagenta), 0);
     EXPECT_FALSE(button.HasFace(kNormalFace)) << "an id without a resource leaves its slot empty";
     EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2);
+}
+
+// Where the first pixel of `colour` shows in the window, rows from the top; (-1, -1) where none does.
+std::pair<int, int> FirstPixelOf(HWND window, COLORREF colour) {
+    ::UpdateWindow(window);
+    CRect client;
+    ::GetClientRect(window, &client);
+    const HDC dc = ::GetDC(window);
+    std::pair<int, int> found(-1, -1);
+    for (int y = 0; y < client.bottom && found.first < 0; ++y) {
+        for (int x = 0; x < client.right && found.first < 0; ++x) {
+            if (::GetPixel(dc, x, y) == colour) {
+                found = {x, y};
+            }
+        }
+    }
+    ::ReleaseDC(window, dc);
+    return found;
+}
+
+// Drawn on a button 20 x 16, a 10 x 8 face is centred at (5, 4). Every slot holds the same picture, so
+// only the face's place can differ; which slot shows is the native face-choice table's business.
+TEST(FacePlacement, APressedPushButtonShiftsItsFaceByOnePixelAndACheckButtonNever) {
+    constexpr COLORREF kFace = RGB(255, 0, 0);
+    CTestParent parent;
+    ASSERT_TRUE(parent.Create(CRect(100, 100, 300, 200)));
+    struct Case {
+        const char* name;
+        DWORD style;
+        bool press; // held down (BM_SETSTATE) or else clicked
+        std::pair<int, int> face;
+    } const cases[] = {
+        {"a push button at rest", 0, false, {5, 4}},
+        {"a push button held down", 0, true, {6, 5}},
+        {"a check button held down", BS_CHECKBOX, true, {5, 4}},
+        {"a radio button checked", BS_RADIOBUTTON, false, {5, 4}},
+    };
+    for (const Case& c : cases) {
+        CButtonST button;
+        ASSERT_TRUE(button.Create(L"", WS_VISIBLE | c.style, CRect(10, 10, 30, 26), &parent, 700));
+        const auto face = [&] { return Owned(MakeRow(std::vector<COLORREF>(10, kFace), 8)); };
+        ASSERT_EQ(button.AttachFaceImages(face(), face(), face(), kMagenta, CBitmap(), kMagenta), 0);
+        if (c.press) {
+            button.SendMessage(BM_SETSTATE, TRUE);
+        } else if (c.style != 0) {
+            parent.SendMessage(WM_COMMAND, MAKEWPARAM(700, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
+        }
+        EXPECT_EQ(FirstPixelOf(button, kFace), c.face) << c.name;
+    }
 }
 
 } // namespace

@@ -180,15 +180,32 @@ TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged)
     CStatic& host = *m_hosts.back();
     const auto follows = [&] { return ::EqualRect(RectInParent(bar), RectInParent(host)) != FALSE; };
 
-    host.MoveWindow(30, 50, 150, 24);
-    EXPECT_TRUE(WaitUntil(follows, 1000)) << "a moved and resized host takes the bar along within a period";
+    // A host moved without a repaint, with the bar validated, leaves no erase that could carry the move:
+    // only the bar's own timer can.
+    struct Move {
+        const char* how;
+        CRect to;
+        bool repaint;
+    } const moves[] = {
+        {"moved and resized with a repaint", {30, 50, 180, 74}, true},
+        {"moved without a repaint", {40, 70, 190, 94}, false},
+    };
+    for (const Move& move : moves) {
+        bar.UpdateWindow();
+        ::SetWindowPos(host, nullptr, move.to.left, move.to.top, move.to.Width(), move.to.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | (move.repaint ? 0 : SWP_NOREDRAW));
+        if (!move.repaint) {
+            ::ValidateRect(bar, nullptr);
+        }
+        EXPECT_TRUE(WaitUntil(follows, 1000)) << move.how << ": followed within a period and some slack";
+    }
 
     CaptureWindow(bar);
     ::SetWindowSubclass(bar, &CountPaints, 1, 0);
     g_paints = 0;
     EXPECT_FALSE(WaitUntil([] { return g_paints > 0; }, 1600)) << "three periods without a paint";
 
-    host.MoveWindow(30, 50, 150, 2);
+    host.MoveWindow(40, 70, 150, 2);
     EXPECT_FALSE(WaitUntil(follows, 1600)) << "a host two pixels high is not followed";
     ::RemoveWindowSubclass(bar, &CountPaints, 1);
 }

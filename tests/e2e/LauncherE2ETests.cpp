@@ -3,13 +3,12 @@
 #include "FeatureRegistry.h"
 #include "LauncherProcess.h"
 #include "Pictures.h"
-#include "PatcherLaunch.h"
+#include "PatcherRecord.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,81 +28,6 @@ std::wstring MakeScratchDirectory(const wchar_t* name) {
 
 bool SameText(const std::wstring& a, const std::wstring& b) {
     return _wcsicmp(a.c_str(), b.c_str()) == 0;
-}
-
-std::vector<std::wstring> ReadRecord(const std::wstring& file, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < deadline) {
-        std::ifstream in(file.c_str(), std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!bytes.empty()) {
-            std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
-            const size_t split = text.find(L'\n');
-            if (split != std::wstring::npos)
-                return {text.substr(0, split), text.substr(split + 1)};
-        }
-        Sleep(100);
-    }
-    return {};
-}
-
-struct FeatureRow {
-    const wchar_t* key;
-    DWORD data;
-};
-constexpr FeatureRow kFeatureRows[] = {
-    {L"FEATURE_AJAX_CONNECTIONEVENTS", 1},
-    {L"FEATURE_GPU_RENDERING", 1},
-    {L"FEATURE_IVIEWOBJECTDRAW_DMLT9_WITH_GDI", 0},
-    {L"FEATURE_NINPUT_LEGACYMODE", 0},
-    {L"FEATURE_DISABLE_NAVIGATION_SOUNDS", 1},
-    {L"FEATURE_SCRIPTURL_MITIGATION", 1},
-    {L"FEATURE_SPELLCHECKING", 0},
-    {L"FEATURE_STATUS_BAR_THROTTLING", 1},
-    {L"FEATURE_VALIDATE_NAVIGATE_URL", 1},
-    {L"FEATURE_WEBOC_DOCUMENT_ZOOM", 1},
-    {L"FEATURE_WEBOC_POPUPMANAGEMENT", 0},
-    {L"FEATURE_ADDON_MANAGEMENT", 0},
-    {L"FEATURE_WEBSOCKET", 1},
-    {L"FEATURE_WINDOW_RESTRICTIONS", 0},
-};
-
-void DeleteFeatureValues(const std::wstring& valueName) {
-    std::vector<const wchar_t*> keys = {L"FEATURE_BROWSER_EMULATION"};
-    for (const FeatureRow& row : kFeatureRows)
-        keys.push_back(row.key);
-    for (const wchar_t* key : keys)
-        DeleteFeatureValue(key, valueName.c_str());
-}
-
-// The emulation mode expected from the browser version this machine reports.
-DWORD ExpectedEmulationValue() {
-    wchar_t version[600] = {};
-    DWORD size = sizeof version - sizeof(wchar_t);
-    const wchar_t* key = L"SOFTWARE\\Microsoft\\Internet Explorer";
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"svcVersion", RRF_RT_REG_SZ, nullptr, version, &size) !=
-        ERROR_SUCCESS) {
-        size = sizeof version - sizeof(wchar_t);
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"version", RRF_RT_REG_SZ, nullptr, version, &size) !=
-            ERROR_SUCCESS)
-            return 11000;
-    }
-    const wchar_t* field = version;
-    while (*field == L'.')
-        ++field;
-    const int major = _wtoi(field);
-    return major >= 7 && major <= 11 ? static_cast<DWORD>(major) * 1000 : 11000;
-}
-
-void ExpectFeatureValues(const std::wstring& valueName) {
-    DWORD type = 0;
-    EXPECT_EQ(ReadFeatureValue(L"FEATURE_BROWSER_EMULATION", valueName.c_str(), &type),
-              ExpectedEmulationValue());
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    for (const FeatureRow& row : kFeatureRows) {
-        EXPECT_EQ(ReadFeatureValue(row.key, valueName.c_str(), &type), row.data) << row.key;
-        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.key;
-    }
 }
 
 void CloseLauncher(HWND window, const LauncherProcess& launcher) {
@@ -334,7 +258,7 @@ class StartRequest : public Launcher, public testing::WithParamInterface<const w
 TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     const std::wstring directory = MakeScratchDirectory(GetParam());
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
-    const std::wstring record = directory + L"\\patcher_record.txt";
+    const std::wstring record = directory + L"\\" + kPatcherRecordName;
     DeleteFileW(record.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
 
@@ -346,42 +270,19 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
 
-    const std::vector<std::wstring> lines = ReadRecord(record, 30000);
-    ASSERT_EQ(lines.size(), 2u) << "the patcher did not start";
+    PatcherRecord started;
+    ASSERT_TRUE(ReadPatcherRecord(record, 30000, &started)) << "the patcher did not start";
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(lines[0].c_str(), &argc);
+    LPWSTR* argv = CommandLineToArgvW(started.commandLine.c_str(), &argc);
     ASSERT_EQ(argc, 1) << "the patcher gets its path alone: "
-                       << std::string(lines[0].begin(), lines[0].end());
+                       << std::string(started.commandLine.begin(), started.commandLine.end());
     EXPECT_TRUE(SameText(argv[0], patcher));
     LocalFree(argv);
-    EXPECT_TRUE(SameText(lines[1], directory));
+    EXPECT_TRUE(SameText(started.directory, directory));
 }
 
 INSTANTIATE_TEST_SUITE_P(Directories, StartRequest,
                          testing::Values(L"skyreach-game", L"skyreach game with spaces"));
-
-// The direct start, used when the shell cannot start the patcher, must hand over the path as one
-// argument even when the directory has spaces.
-TEST(DirectPatcherStart, PassesTheQuotedPathAndKeepsTheDirectory) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach direct start");
-    const std::wstring patcher = directory + L"\\patcher_qz.exe";
-    const std::wstring record = directory + L"\\patcher_record.txt";
-    DeleteFileW(record.c_str());
-    ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
-
-    wchar_t previous[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(directory.c_str());
-    PATCHER_COMMAND command = {};
-    ASSERT_TRUE(BuildPatcherCommand(directory.c_str(), command));
-    EXPECT_TRUE(StartPatcherProcess(command));
-    SetCurrentDirectoryW(previous);
-
-    const std::vector<std::wstring> lines = ReadRecord(record, 30000);
-    ASSERT_EQ(lines.size(), 2u) << "the patcher did not start";
-    EXPECT_EQ(lines[0], L"\"" + patcher + L"\"");
-    EXPECT_TRUE(SameText(lines[1], directory));
-}
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
     const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");

@@ -2,27 +2,37 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <string>
+
+#include "PatcherRecord.h"
 
 int wmain() {
     wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    wchar_t* slash = wcsrchr(self, L'\\');
-    if (!slash)
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    wchar_t* slash = std::wcsrchr(self, L'\\');
+    if (slash == nullptr) {
         return 1;
-    wcscpy(slash + 1, L"patcher_record.txt");
+    }
+    const std::wstring file = std::wstring(self, slash + 1) + kPatcherRecordName;
 
     wchar_t directory[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, directory);
+    ::GetCurrentDirectoryW(MAX_PATH, directory);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoW(&startup);
+    wchar_t startupText[32] = {};
+    std::swprintf(startupText, 32, L"%lx %u", startup.dwFlags, static_cast<unsigned>(startup.wShowWindow));
+    // In one piece, so a reader never sees half a record.
+    const std::wstring record =
+        std::wstring(::GetCommandLineW()) + L"\n" + directory + L"\n" + startupText + L"\n";
 
-    const HANDLE file = CreateFileW(self, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
         return 1;
+    }
     DWORD written = 0;
-    const wchar_t* commandLine = GetCommandLineW();
-    WriteFile(file, commandLine, static_cast<DWORD>(wcslen(commandLine) * sizeof(wchar_t)), &written,
-              nullptr);
-    WriteFile(file, L"\n", sizeof(wchar_t), &written, nullptr);
-    WriteFile(file, directory, static_cast<DWORD>(wcslen(directory) * sizeof(wchar_t)), &written, nullptr);
-    CloseHandle(file);
+    ::WriteFile(handle, record.c_str(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written,
+                nullptr);
+    ::CloseHandle(handle);
     return 0;
 }

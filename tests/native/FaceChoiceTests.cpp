@@ -5,6 +5,8 @@
 
 namespace {
 
+// The only test that tells the pressed slot from the hover slot: the shipped pressed images are the hover
+// images, so no picture of a button, in the control tests or end to end, can show them swapped.
 TEST(FaceSlot, FollowsModeThenDisabledThenPressedThenHover) {
     struct Case {
         FaceState state; // check mode, disabled, pressed (or checked), hover

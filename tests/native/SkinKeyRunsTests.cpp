@@ -35,16 +35,25 @@ private:
     int m_limit;
 };
 
-// Rows of pixels drawn as text, top row first: 'M' magenta, 'm' magenta with alpha 0, '.' another colour.
+// Rows of pixels drawn as text, top row first: 'M' magenta, 'm' magenta with alpha 0, '.' another colour;
+// at the key's tolerance, '6' and '7' lie 16 and 17 away from magenta on every channel, and 'r', 'g' and
+// 'b' 18 away on red, green or blue alone.
 std::vector<std::uint8_t> Pixels(const std::vector<std::string>& rows) {
+    struct Shade {
+        char name;
+        std::uint8_t red, green, blue, alpha;
+    } const shades[] = {
+        {'M', 255, 0, 255, 255},  {'m', 255, 0, 255, 0},   {'.', 160, 90, 40, 255},  {'6', 239, 16, 239, 255},
+        {'7', 238, 17, 238, 255}, {'r', 237, 0, 255, 255}, {'g', 255, 18, 255, 255}, {'b', 255, 0, 237, 255},
+    };
     std::vector<std::uint8_t> bytes;
     for (const std::string& row : rows) {
         for (const char c : row) {
-            const bool key = c != '.';
-            bytes.insert(bytes.end(),
-                         {static_cast<std::uint8_t>(key ? 255 : 160), static_cast<std::uint8_t>(key ? 0 : 90),
-                          static_cast<std::uint8_t>(key ? 255 : 40),
-                          static_cast<std::uint8_t>(c == 'm' ? 0 : 255)});
+            for (const Shade& shade : shades) {
+                if (shade.name == c) {
+                    bytes.insert(bytes.end(), {shade.blue, shade.green, shade.red, shade.alpha});
+                }
+            }
         }
     }
     return bytes;
@@ -62,6 +71,8 @@ TEST(KeyRuns, AreMaximalRowRunsFromTheTopLeft) {
         {"starts at the left edge", {"MM..", "M..M"}, "0:0-2 1:0-1 1:3-4 "},
         {"alpha is not looked at", {".mM.", "...."}, "0:1-3 "},
         {"every pixel", {"MMM", "MMM"}, "0:0-3 1:0-3 "},
+        {"up to 17 away on each channel", {"M67.", ".76M"}, "0:0-3 1:1-4 "},
+        {"18 away on one channel", {"7r7g", "b77r"}, "0:0-1 0:2-3 1:1-3 "},
     };
     for (const Case& c : cases) {
         const std::vector<std::uint8_t> bytes = Pixels(c.rows);
