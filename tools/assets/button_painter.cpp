@@ -13,7 +13,7 @@ namespace {
 constexpr int kSamples = 8;
 
 // Adds a round-capped segment to `mask` by union.
-void drawSegment(Mask &mask, double ax, double ay, double bx, double by, double radius) {
+void drawSegment(Mask& mask, double ax, double ay, double bx, double by, double radius) {
     const int x0 = std::max(0, int(std::min(ax, bx) - radius) - 1);
     const int y0 = std::max(0, int(std::min(ay, by) - radius) - 1);
     const int x1 = std::min(mask.width(), int(std::max(ax, bx) + radius) + 2);
@@ -34,7 +34,7 @@ void drawSegment(Mask &mask, double ax, double ay, double bx, double by, double 
 }
 
 // Crossed bars for close, one low bar for minimise.
-void drawGlyph(Mask &mask, ButtonKind kind) {
+void drawGlyph(Mask& mask, ButtonKind kind) {
     if (kind == ButtonKind::Close) {
         drawSegment(mask, 5.0, 5.0, 11.0, 11.0, 1.0);
         drawSegment(mask, 11.0, 5.0, 5.0, 11.0, 1.0);
@@ -44,7 +44,7 @@ void drawGlyph(Mask &mask, ButtonKind kind) {
 }
 
 // Double chevrons either side of the start label, pointing at it.
-void drawChevrons(Mask &mask, double labelLeft, double labelRight, double midY) {
+void drawChevrons(Mask& mask, double labelLeft, double labelRight, double midY) {
     constexpr double kReach = 7.0; // half height of a chevron
     constexpr double kDepth = 6.0;
     constexpr double kGap = 30.0; // label edge to the nearer chevron tip
@@ -59,7 +59,7 @@ void drawChevrons(Mask &mask, double labelLeft, double labelRight, double midY) 
     }
 }
 
-Mask labelMask(const ButtonFace &button, int width, int height) {
+Mask labelMask(const ButtonFace& button, int width, int height) {
     Mask mask(width, height);
     if (button.kind == ButtonKind::Minimise || button.kind == ButtonKind::Close) {
         drawGlyph(mask, button.kind);
@@ -77,12 +77,12 @@ Mask labelMask(const ButtonFace &button, int width, int height) {
 
 } // namespace
 
-Bitmap paintButton(const Bitmap &skin, const ButtonFace &button, bool hover) {
+Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
     Canvas canvas(skin.crop(drawnFace(button)));
     const int w = canvas.width();
     const int h = canvas.height();
     const ButtonLook look = lookOf(button.kind, hover);
-    const PlateLook &p = look.plate;
+    const PlateLook& p = look.plate;
     const Box plate = Box{0.0, 0.0, double(w), double(h)}.inset(p.inset);
     const Rect all{0, 0, w, h};
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, plate, p.radius); };

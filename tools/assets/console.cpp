@@ -22,8 +22,8 @@ double plinthDistance(double x, double y) {
 }
 
 // Every kind of button appears in kButtons; sign-up and start exactly once.
-const ButtonFace &button(ButtonKind kind) {
-    for (const ButtonFace &b : kButtons) {
+const ButtonFace& button(ButtonKind kind) {
+    for (const ButtonFace& b : kButtons) {
         if (b.kind == kind)
             return b;
     }
@@ -37,7 +37,7 @@ double bottomWellDistance(double x, double y) {
     return smoothUnion(roundBoxDistance(x, y, signUp, 6.0), roundBoxDistance(x, y, start, 8.0), 4.0);
 }
 
-template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Distance distance) {
+template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Distance distance) {
     constexpr double kLip = 1.6;
     paintArea(
         canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kLip); },
@@ -58,7 +58,7 @@ template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Dista
 
 } // namespace
 
-void paintPlinth(Canvas &canvas) {
+void paintPlinth(Canvas& canvas) {
     const Rect area{230, 510, 600, kSkinHeight};
     constexpr double kShadow = 7.0;
     constexpr double kRim = 3.2;
@@ -86,10 +86,10 @@ void paintPlinth(Canvas &canvas) {
         });
 }
 
-void paintTrays(Canvas &canvas) {
+void paintTrays(Canvas& canvas) {
     constexpr std::array<Box, 3> kTrays{
         {{40.0, 12.0, 244.0, 43.0}, {587.0, 12.0, 735.0, 43.0}, {745.0, 12.0, 791.0, 40.0}}};
-    for (const Box &tray : kTrays) {
+    for (const Box& tray : kTrays) {
         const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, tray, 7.0); };
         paintArea(
             canvas, boundsOf(tray, 3),
@@ -109,8 +109,8 @@ void paintTrays(Canvas &canvas) {
     }
 }
 
-void paintWells(Canvas &canvas) {
-    for (const ButtonFace &b : kButtons) {
+void paintWells(Canvas& canvas) {
+    for (const ButtonFace& b : kButtons) {
         if (b.kind == ButtonKind::SignUp || b.kind == ButtonKind::Start)
             continue;
         const Box box = toBox(drawnFace(b)).inset(-2.0);

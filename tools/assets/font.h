@@ -15,12 +15,14 @@ struct TextStyle {
 };
 
 // Width of the stroke-centre box of `text`; the inked width is this plus 2 * radius.
-double textWidth(std::string_view text, const TextStyle &style);
+double textWidth(std::string_view text, const TextStyle& style);
 
 // Ink height of the stroke-centre box (cap line to baseline); inked height adds 2 * radius.
-constexpr double textHeight(const TextStyle &style) { return 6.0 * style.unitY; }
+constexpr double textHeight(const TextStyle& style) {
+    return 6.0 * style.unitY;
+}
 
 // Adds the anti-aliased coverage of `text` to `mask` (by union), with the stroke-centre box's top-left
 // corner at (left, top). Coverage comes from `samples` x `samples` point tests per pixel.
-void drawText(Mask &mask, std::string_view text, double left, double top, const TextStyle &style,
+void drawText(Mask& mask, std::string_view text, double left, double top, const TextStyle& style,
               int samples);

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char *kName = "SKYREACH";
+constexpr const char* kName = "SKYREACH";
 constexpr double kCentreX = 415.0;
 constexpr double kTop = 13.0;
 constexpr int kHeaderRows = 60;
@@ -27,7 +27,7 @@ Colour goldFace(double t) {
 }
 
 // A stroke that thins from `r0` at a to `r1` at b, added to `mask` by union.
-void drawTaper(Mask &mask, double ax, double ay, double bx, double by, double r0, double r1) {
+void drawTaper(Mask& mask, double ax, double ay, double bx, double by, double r0, double r1) {
     const double dx = bx - ax;
     const double dy = by - ay;
     const double lengthSq = dx * dx + dy * dy;
@@ -51,7 +51,7 @@ void drawTaper(Mask &mask, double ax, double ay, double bx, double by, double r0
 }
 
 // Swept-back feathers either side of the name, `grow` px heavier for the outline pass.
-void drawWings(Mask &mask, double left, double right, double midY, double grow) {
+void drawWings(Mask& mask, double left, double right, double midY, double grow) {
     for (const double side : {-1.0, 1.0}) {
         const double root = side < 0.0 ? left - 12.0 : right + 12.0;
         drawTaper(mask, root, midY - 1.0, root + side * 62.0, midY - 8.0, 2.2 + grow, 0.4 + grow);
@@ -64,7 +64,7 @@ void drawWings(Mask &mask, double left, double right, double midY, double grow) 
 
 } // namespace
 
-void paintLogo(Canvas &canvas) {
+void paintLogo(Canvas& canvas) {
     const double height = textHeight(kStyle);
     const double width = textWidth(kName, kStyle);
     const double left = kCentreX - width * 0.5 - kStyle.slant * height * 0.5;

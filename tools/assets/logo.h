@@ -3,4 +3,4 @@
 #include "canvas.h"
 
 // "SKYREACH" in gold across the top centre of the header, between the two button trays.
-void paintLogo(Canvas &canvas);
+void paintLogo(Canvas& canvas);

@@ -14,12 +14,12 @@
 
 namespace {
 
-bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes) {
+bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     if (bytes.empty()) {
         std::fprintf(stderr, "gen_assets: nothing encoded for %s\n", path.c_str());
         return false;
     }
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "gen_assets: cannot create %s\n", path.c_str());
         return false;
@@ -32,10 +32,10 @@ bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes) 
 }
 
 // The window's region is built from the key colour, so a stray key pixel would punch a hole in it.
-bool skinKeyIsExact(const Bitmap &skin, const Outline &outline) {
+bool skinKeyIsExact(const Bitmap& skin, const Outline& outline) {
     for (int y = 0; y < kSkinHeight; ++y) {
         for (int x = 0; x < kSkinWidth; ++x) {
-            const std::uint8_t *p = skin.pixel(x, y);
+            const std::uint8_t* p = skin.pixel(x, y);
             if (isKeyColour(p[0], p[1], p[2]) != outline.isCut(x, y)) {
                 std::fprintf(stderr, "gen_assets: skin pixel (%d, %d) breaks the outline\n", x, y);
                 return false;
@@ -45,8 +45,8 @@ bool skinKeyIsExact(const Bitmap &skin, const Outline &outline) {
     return true;
 }
 
-bool writeButtons(const Bitmap &skin, const std::string &dir) {
-    for (const ButtonFace &button : kButtons) {
+bool writeButtons(const Bitmap& skin, const std::string& dir) {
+    for (const ButtonFace& button : kButtons) {
         for (const bool hover : {false, true}) {
             const Bitmap face = paintButton(skin, button, hover);
             const int id = button.normalId + (hover ? 1 : 0);
@@ -63,7 +63,7 @@ bool writeButtons(const Bitmap &skin, const std::string &dir) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: gen_assets <output-dir>\n");
         return 2;

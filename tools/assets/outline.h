@@ -25,8 +25,8 @@ constexpr Rect kStartWell{263, 564, 560, 612}; // must stay inside the window
 
 // Builds the outline and checks it against the totals the launcher relies on; on failure returns false
 // and describes the broken rule in `error`.
-bool buildOutline(Outline &outline, std::string &error);
+bool buildOutline(Outline& outline, std::string& error);
 
 // Distance from each pixel centre to the window's edge, capped at `limit`; 0 on cut pixels.
 // Row-major, kSkinWidth x kSkinHeight.
-std::vector<double> edgeDistances(const Outline &outline, double limit);
+std::vector<double> edgeDistances(const Outline& outline, double limit);
