@@ -1,5 +1,8 @@
 // Checks the committed launcher images: the window skin's shape (the key-colour cut that becomes the window
-// region), its PNG format, and the button face bitmaps. Usage: check_skin <res>/skin.png [<bitmap-dir>]
+// region), its PNG format, and the button face bitmaps the launcher's button table names, each the size of
+// its button. Usage: check_skin <res>/skin.png [<bitmap-dir>]
+
+#include "UiTableData.h"
 
 #include <png.h>
 
@@ -11,15 +14,12 @@
 
 namespace {
 
-constexpr int kWidth = 830;
-constexpr int kHeight = 620;
+constexpr int kWidth = kLayoutSkinWidth;
+constexpr int kHeight = kLayoutSkinHeight;
 constexpr int kCorner = 8;
 constexpr int kCurveTop = 592;
 constexpr int kTabLeft = 281;
 constexpr int kTabRight = 548; // inclusive
-constexpr int kStartLeft = 263;
-constexpr int kStartRight = 559;  // inclusive
-constexpr int kStartBottom = 611; // inclusive
 constexpr int kKeyPixels = 8763;
 constexpr int kKeyRuns = 72;
 
@@ -158,23 +158,28 @@ void checkShape(const Skin& skin) {
     for (int x = 0; x < kWidth; ++x)
         tab = tab && isKey(skin.at(x, kHeight - 1)) == (x < kTabLeft || x > kTabRight);
     check(tab, "bottom row tab is x 281..548");
-
-    bool start = true;
-    for (int y = kCurveTop; y <= kStartBottom; ++y) {
-        for (int x = kStartLeft; x <= kStartRight; ++x)
-            start = start && !isKey(skin.at(x, y));
-    }
-    check(start, "start button area x 263..559 stays inside the window");
 }
 
-struct FaceSize {
-    int id;
-    int width;
-    int height;
-};
+std::string boxText(int left, int top, int right, int bottom) {
+    return "(" + std::to_string(left) + ", " + std::to_string(top) + ")-(" + std::to_string(right) + ", " +
+           std::to_string(bottom) + ")";
+}
 
-constexpr FaceSize kFaces[] = {{182, 58, 19}, {184, 16, 16},  {186, 58, 19}, {188, 58, 19}, {190, 16, 16},
-                               {192, 58, 19}, {194, 294, 46}, {196, 58, 19}, {198, 176, 32}};
+// A button's window reaches 3 pixels left of and 2 above its face; the cut must not reach into it.
+void checkButtonsInside(const Skin& skin) {
+    for (const BUTTON_DATA& row : kButtonData) {
+        const int left = row.left - 3;
+        const int top = row.top - 2;
+        bool inside = left >= 0 && top >= 0 && row.right <= kWidth && row.bottom <= kHeight;
+        for (int y = std::max(top, 0); inside && y < row.bottom; ++y) {
+            for (int x = std::max(left, 0); inside && x < row.right; ++x) {
+                inside = !isKey(skin.at(x, y));
+            }
+        }
+        check(inside, "button " + std::to_string(row.id) + "'s window " +
+                          boxText(left, top, row.right, row.bottom) + " stays inside the window");
+    }
+}
 
 void checkBitmap(const std::string& dir, int id, int width, int height) {
     const std::string name = "btn_" + std::to_string(id) + ".bmp";
@@ -227,11 +232,15 @@ int main(int argc, char** argv) {
     Skin skin;
     const bool decoded = decode(file, skin);
     check(decoded, "skin decodes");
-    if (decoded)
+    if (decoded) {
         checkShape(skin);
-    for (const FaceSize& f : kFaces) {
-        checkBitmap(dir, f.id, f.width, f.height);
-        checkBitmap(dir, f.id + 1, f.width, f.height);
+        checkButtonsInside(skin);
+    }
+    // The pressed and disabled faces reuse the normal or the hover image.
+    for (const BUTTON_DATA& row : kButtonData) {
+        for (const int id : {row.normalImage, row.hoverImage}) {
+            checkBitmap(dir, id, row.right - row.left, row.bottom - row.top);
+        }
     }
     std::printf("check_skin: %d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;

@@ -44,18 +44,20 @@ void drawGlyph(Mask& mask, ButtonKind kind) {
 }
 
 // Double chevrons either side of the start label, pointing at it.
+constexpr double kChevronReach = 7.0; // half height of a chevron
+constexpr double kChevronDepth = 6.0;
+constexpr double kChevronGap = 30.0; // label edge to the nearer chevron tip
+constexpr double kChevronStep = 9.0;
+constexpr double kChevronRadius = 1.3;
+
 void drawChevrons(Mask& mask, double labelLeft, double labelRight, double midY) {
-    constexpr double kReach = 7.0; // half height of a chevron
-    constexpr double kDepth = 6.0;
-    constexpr double kGap = 30.0; // label edge to the nearer chevron tip
-    constexpr double kStep = 9.0;
     for (int i = 0; i < 2; ++i) {
-        const double leftTip = labelLeft - kGap - i * kStep;
-        drawSegment(mask, leftTip - kDepth, midY - kReach, leftTip, midY, 1.3);
-        drawSegment(mask, leftTip, midY, leftTip - kDepth, midY + kReach, 1.3);
-        const double rightTip = labelRight + kGap + i * kStep;
-        drawSegment(mask, rightTip + kDepth, midY - kReach, rightTip, midY, 1.3);
-        drawSegment(mask, rightTip, midY, rightTip + kDepth, midY + kReach, 1.3);
+        const double leftTip = labelLeft - kChevronGap - i * kChevronStep;
+        drawSegment(mask, leftTip - kChevronDepth, midY - kChevronReach, leftTip, midY, kChevronRadius);
+        drawSegment(mask, leftTip, midY, leftTip - kChevronDepth, midY + kChevronReach, kChevronRadius);
+        const double rightTip = labelRight + kChevronGap + i * kChevronStep;
+        drawSegment(mask, rightTip + kChevronDepth, midY - kChevronReach, rightTip, midY, kChevronRadius);
+        drawSegment(mask, rightTip, midY, rightTip + kChevronDepth, midY + kChevronReach, kChevronRadius);
     }
 }
 
@@ -76,6 +78,17 @@ Mask labelMask(const ButtonFace& button, int width, int height) {
 }
 
 } // namespace
+
+LabelInk labelInk(const ButtonFace& button) {
+    const TextStyle style = labelStyle(button.kind);
+    LabelInk ink{textWidth(button.label, style) + 2.0 * style.radius, textHeight(style) + 2.0 * style.radius};
+    if (button.kind == ButtonKind::Start) {
+        const double chevrons = kChevronGap + kChevronStep + kChevronDepth + kChevronRadius;
+        ink.width += 2.0 * chevrons;
+        ink.height = std::max(ink.height, 2.0 * (kChevronReach + kChevronRadius));
+    }
+    return ink;
+}
 
 Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
     Canvas canvas(skin.crop(drawnFace(button)));

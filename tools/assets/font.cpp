@@ -92,6 +92,18 @@ std::vector<Segment> layOut(std::string_view text, double left, double top, cons
 
 } // namespace
 
+bool hasGlyph(char letter) {
+    return findGlyph(letter) != nullptr;
+}
+
+std::string glyphLetters() {
+    std::string letters;
+    for (const Glyph& g : kGlyphs) {
+        letters += g.letter;
+    }
+    return letters;
+}
+
 double textWidth(std::string_view text, const TextStyle& style) {
     double width = 0.0;
     int glyphs = 0;

@@ -2,6 +2,7 @@
 
 #include "mask.h"
 
+#include <string>
 #include <string_view>
 
 // Geometry of a line of capitals drawn with the stroke font. Glyphs are designed on a grid 6 units tall
@@ -13,6 +14,12 @@ struct TextStyle {
     double tracking; // px between the stroke-centre boxes of neighbouring glyphs
     double slant;    // horizontal shift per px of height above the baseline (0 = upright)
 };
+
+// Whether the font draws `letter`; text skips letters it does not.
+bool hasGlyph(char letter);
+
+// Every letter the font draws, in order.
+std::string glyphLetters();
 
 // Width of the stroke-centre box of `text`; the inked width is this plus 2 * radius.
 double textWidth(std::string_view text, const TextStyle& style);

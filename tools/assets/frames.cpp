@@ -10,7 +10,7 @@ namespace {
 constexpr double kRimEnd = 1.1;
 constexpr double kRidgeEnd = 5.1;
 constexpr double kHairlineEnd = 6.1;
-constexpr double kGrooveEnd = 7.1;
+constexpr double kGrooveEnd = kWindowFrameDepth;
 constexpr double kShadowEnd = 11.5;
 
 // Bands measured outwards from the pane's edge.
@@ -83,4 +83,9 @@ void paintPaneFrame(Canvas& canvas) {
             canvas.blend(x, y, mix(paneFill(y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
         }
     }
+}
+
+Rect paneFrameBounds() {
+    // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
+    return kNoticePane.grown(int(kPaneOuterLine + 0.5));
 }

@@ -4,3 +4,6 @@
 
 // "SKYREACH" in gold across the top centre of the header, between the two button trays.
 void paintLogo(Canvas& canvas);
+
+// The smallest rectangle holding every pixel of the logo's outline, wings included; its glow reaches further.
+Rect logoBounds();

@@ -78,9 +78,6 @@ bool validate(const Outline& o, std::string& error) {
             return fail(error, "row " + std::to_string(y) + " lacks a cut on one side");
         if (y > kFirstCurveRow && (o.left[i] < o.left[i - 1] || o.right[i] < o.right[i - 1]))
             return fail(error, "bottom curve narrows again at row " + std::to_string(y));
-        if (y < kStartWell.bottom &&
-            (o.left[i] > kStartWell.left || kSkinWidth - o.right[i] < kStartWell.right))
-            return fail(error, "row " + std::to_string(y) + " cuts into the start button");
     }
     const std::size_t last = kSkinHeight - 1;
     if (o.left[last] != kTabBottomCut || o.right[last] != kTabBottomCut)
