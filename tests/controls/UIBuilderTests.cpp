@@ -38,38 +38,30 @@ struct ShippedButton {
     const wchar_t* url;
 };
 
+// clang-format off
 const ShippedButton kShippedButtons[] = {
-    {102, MinimiseParent, 190, 191, 190, 0, {751, 18, 767, 34}, L""},
-    {101, CloseParent, 184, 185, 185, 0, {769, 18, 785, 34}, L""},
-    {103, OpenUrl, 188, 189, 189, 0, {47, 18, 105, 37}, L"http://www.skyreach-online.com/"},
-    {104, OpenUrl, 192, 193, 193, 0, {113, 18, 171, 37}, L"http://www.skyreach-online.com/feeds.html"},
-    {105,
-     OpenUrl,
-     186,
-     187,
-     187,
-     0,
-     {179, 18, 237, 37},
-     L"http://forum.skyreach-online.com/forumdisplay.php?6-Skyreach"},
-    {106,
-     OpenUrl,
-     196,
-     197,
-     197,
-     0,
-     {594, 18, 652, 37},
-     L"http://www.skyreach-online.com/competitiveranking.html"},
-    {107, OpenUrl, 182, 183, 183, 0, {670, 18, 728, 37}, L"http://support.skyreach-online.com"},
-    {108,
-     OpenUrl,
-     198,
-     199,
-     199,
-     0,
-     {329, 533, 505, 565},
-     L"http://www.skyreach-online.com/signup/?from=351714&pc=1"},
-    {109, RequestStart, 194, 195, 195, 194, {266, 566, 560, 612}, L""},
+//   id   action          normal hover pressed disabled face (left, top, right, bottom)
+//       address
+    {102, MinimiseParent, 190,   191,  190,    0,       {751, 18, 767, 34},
+         L""},
+    {101, CloseParent,    184,   185,  185,    0,       {769, 18, 785, 34},
+         L""},
+    {103, OpenUrl,        188,   189,  189,    0,       {47, 18, 105, 37},
+         L"http://www.skyreach-online.com/"},
+    {104, OpenUrl,        192,   193,  193,    0,       {113, 18, 171, 37},
+         L"http://www.skyreach-online.com/feeds.html"},
+    {105, OpenUrl,        186,   187,  187,    0,       {179, 18, 237, 37},
+         L"http://forum.skyreach-online.com/forumdisplay.php?6-Skyreach"},
+    {106, OpenUrl,        196,   197,  197,    0,       {594, 18, 652, 37},
+         L"http://www.skyreach-online.com/competitiveranking.html"},
+    {107, OpenUrl,        182,   183,  183,    0,       {670, 18, 728, 37},
+         L"http://support.skyreach-online.com"},
+    {108, OpenUrl,        198,   199,  199,    0,       {329, 533, 505, 565},
+         L"http://www.skyreach-online.com/signup/?from=351714&pc=1"},
+    {109, RequestStart,   194,   195,  195,    194,     {266, 566, 560, 612},
+         L""},
 };
+// clang-format on
 
 TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
     ASSERT_EQ(std::size(g_ButtonItems), std::size(kShippedButtons) + 1);
