@@ -28,9 +28,8 @@ double plinthWellDistance(const std::vector<const ButtonFace*>& faces, double x,
 }
 
 template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Distance distance) {
-    constexpr double kLip = kWellLip;
     paintArea(
-        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kLip); },
+        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kWellLip); },
         [&](int x, int y) {
             const double px = x + 0.5;
             const double py = y + 0.5;
@@ -39,7 +38,7 @@ template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Dista
             double ny = 0.0;
             unitGradient(distance, px, py, nx, ny);
             // Lip sloping down into the hole, then the hole itself, shaded darker under its upper edge.
-            const Colour lip = hollowColour(kSteel, (kLip - d) / kLip, -nx, -ny);
+            const Colour lip = hollowColour(kSteel, (kWellLip - d) / kWellLip, -nx, -ny);
             const double depth = clamp01(-d / 6.0);
             const Colour hole = mix(rgb(2, 4, 10), rgb(7, 11, 22), depth * (ny > 0.0 ? 1.0 : 0.6));
             return mix(lip, hole, clamp01(0.5 - d));

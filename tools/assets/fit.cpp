@@ -67,8 +67,9 @@ private:
         const ButtonFace& b = buttons_[index];
         const auto valid = [](int id) { return id > 0 && id <= kLargestResourceId; };
         if (!valid(b.normalId) || !valid(b.hoverId) || b.normalId == b.hoverId) {
-            say(b, "its normal and hover images need two ids of their own between 1 and 65535, not " +
-                       std::to_string(b.normalId) + " and " + std::to_string(b.hoverId) + ".");
+            say(b, "its normal and hover images need two ids of their own between 1 and " +
+                       std::to_string(kLargestResourceId) + ", not " + std::to_string(b.normalId) + " and " +
+                       std::to_string(b.hoverId) + ".");
         }
         for (const int id : {b.pressedId, b.disabledId}) {
             if (id != 0 && id != b.normalId && id != b.hoverId) {
@@ -137,7 +138,7 @@ private:
         return true;
     }
 
-    static bool onPlinth(const Rect& r) {
+    static bool standsOnPlinth(const Rect& r) {
         for (int y = r.top; y < r.bottom; ++y) {
             for (int x = r.left; x < r.right; ++x) {
                 if (plinthDistance(x + 0.5, y + 0.5) > 0.0) {
@@ -162,7 +163,7 @@ private:
             say(b, "its well " + rectText(well) + " overlaps the notice pane's frame at " +
                        rectText(paneFrame_) + ".");
         }
-        if (b.onPlinth && !onPlinth(drawnFace(b))) {
+        if (b.onPlinth && !standsOnPlinth(drawnFace(b))) {
             const auto step = [](const Box& box) {
                 return rectText(Rect{int(box.left), int(box.top), int(box.right), int(box.bottom)});
             };

@@ -4,15 +4,15 @@
 
 namespace {
 
-// Web buttons' trays leave a pixel more at their ends than the window buttons' tray.
-Rect trayAround(const ButtonFace& b) {
-    const int across = b.kind == ButtonKind::Nav ? 7 : 6;
-    constexpr int kAbove = 6;
-    return Rect{b.face.left - across, b.face.top - kAbove, b.face.right + across, b.face.bottom + kAbove};
-}
-
 bool isWindowButton(const ButtonFace& b) {
     return b.kind == ButtonKind::Minimise || b.kind == ButtonKind::Close;
+}
+
+// Web buttons' trays leave a pixel more at their ends than the window buttons' tray.
+Rect trayAround(const ButtonFace& b) {
+    const int across = isWindowButton(b) ? 6 : 7;
+    constexpr int kAbove = 6;
+    return Rect{b.face.left - across, b.face.top - kAbove, b.face.right + across, b.face.bottom + kAbove};
 }
 
 // The space from one button to the next one along the bar.
@@ -24,12 +24,12 @@ Rect gapBetween(const ButtonFace& a, const ButtonFace& b) {
 } // namespace
 
 Box wellHole(const ButtonFace& b) {
-    return toBox(drawnFace(b)).inset(-2.0);
+    return toBox(drawnFace(b)).inset(-double(kWellHoleReach));
 }
 
 Rect wellInk(const ButtonFace& b) {
     // The lip covers pixels whose centres lie within kWellLip + 0.5 of the hole.
-    return drawnFace(b).grown(4);
+    return drawnFace(b).grown(kWellHoleReach + int(kWellLip + 0.5));
 }
 
 double wellRadius(ButtonKind kind) {

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-// A face sits in a well: a hole reaching 2 pixels around the face as drawn, and a lip sloping into it.
+// A face sits in a well: a hole reaching a little around the face as drawn, and a lip sloping into it.
+constexpr int kWellHoleReach = 2;
 constexpr double kWellLip = 1.6;
 
 // The well's hole, as a box in pixel space.
