@@ -1,4 +1,4 @@
-// Repaint cost of the launcher window: the skin with its nine buttons against the skin alone, measured on
+// Repaint cost of the launcher window: the skin with its buttons against the skin alone, measured on
 // the real window in one run.
 #include <windows.h>
 

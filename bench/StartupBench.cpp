@@ -3,6 +3,7 @@
 // empty dialog once its centre shows anything other than what was there before it. The two programs start
 // in turns, so both see the same machine.
 #include "HostPath.h"
+#include "ShippedButtons.h"
 
 #include <windows.h>
 
@@ -14,11 +15,12 @@
 namespace {
 
 constexpr int kRuns = 9;
-// The centre of the start button's face: the face is drawn one pixel inside the button's window at
-// (263, 564), and its bitmap (resource 194) is 294 x 46.
-constexpr POINT kStartFaceCentre = {264 + 147, 565 + 23};
-constexpr POINT kStartFacePixel = {147, 23};
-constexpr int kStartNormalFace = 194;
+// The centre of the start button's face: the face is drawn one pixel inside the button's window, which
+// reaches 3 pixels left of and 2 above the face's rectangle in the table.
+constexpr const BUTTON_DATA& kStart = ButtonRowFor(RequestStart);
+constexpr POINT kStartFacePixel = {(kStart.right - kStart.left) / 2, (kStart.bottom - kStart.top) / 2};
+constexpr POINT kStartFaceCentre = {kStart.left - 2 + kStartFacePixel.x, kStart.top - 1 + kStartFacePixel.y};
+constexpr int kStartNormalFace = kStart.normalImage;
 
 struct Program {
     std::wstring exe;

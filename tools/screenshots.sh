@@ -29,8 +29,11 @@ shoot() {
 }
 xdotool mousemove 5 5
 shoot "$root/docs/screenshot.png"
-# The start button's face centre: its window starts at (263, 564), the face one pixel inside, 294 x 46.
-xdotool mousemove $((X + 411)) $((Y + 588))
+# The start button's face centre, from its row in the button table: left, top, right and bottom are the
+# row's 8th to 11th fields, and the face is drawn 2 pixels left of and 1 above that rectangle.
+read -r left top right bottom < <(awk -F, '/RequestStart,/ { print $8, $9, $10, $11; exit }' "$root/ui/UiTableData.h")
+[ -n "${bottom:-}" ] || { echo "no start button row in ui/UiTableData.h" >&2; exit 1; }
+xdotool mousemove $((X + (left + right) / 2 - 2)) $((Y + (top + bottom) / 2 - 1))
 shoot "$root/docs/screenshot-hover.png"
 
 xdotool mousemove 5 5

@@ -1,10 +1,12 @@
 // The numbers and texts of the launcher's button and browser-pane tables as plain constant data, free
-// of Windows types: the launcher builds its tables from these rows, and host tools check skins and
-// button images against the very same numbers.
+// of Windows types: the launcher builds its tables from these rows, the asset generator paints the skin's
+// wells and trays and the button faces from them, and the skin checks test images against them.
 #pragma once
 
 #include "ActionType.h"
-#include "resource.h"
+
+#include <cstddef>
+#include <iterator>
 
 // The skin size the rectangles below are laid out for.
 constexpr int kLayoutSkinWidth = 830;
@@ -28,6 +30,7 @@ struct BUTTON_DATA {
     int disabledImage;            // 0: the normal face
     int left, top, right, bottom; // the face image's rectangle
     const wchar_t* url;
+    const char* faceLabel; // what the asset generator writes on the faces; window buttons wear a glyph
 };
 
 struct BROWSER_DATA {
@@ -44,33 +47,48 @@ constexpr TABLE_RECT PaneRect(const BROWSER_DATA& row) {
     return TABLE_RECT{row.left, row.top, row.right, row.bottom};
 }
 
+constexpr bool RectsOverlap(const TABLE_RECT& a, const TABLE_RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // Host names of the publisher's sites; the paths below are fixed by the sites themselves.
 #define SKYREACH_GAME_SITE L"http://www.skyreach-online.com"
 #define SKYREACH_FORUM_SITE L"http://forum.skyreach-online.com"
 #define SKYREACH_SUPPORT_SITE L"http://support.skyreach-online.com"
 #define SKYREACH_NOTICE_SITE L"http://notice.skyreach-online.com"
 
-inline constexpr BUTTON_DATA kButtonData[9] = {
-    {L"", 102, MinimiseParent, IDB_MINIMISE_NORMAL, IDB_MINIMISE_HOVER, IDB_MINIMISE_NORMAL, 0, 751, 18, 767,
-     34, L""},
-    {L"", 101, CloseParent, IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_HOVER, 0, 769, 18, 785, 34, L""},
-    {L"", 103, OpenUrl, IDB_HOME_NORMAL, IDB_HOME_HOVER, IDB_HOME_HOVER, 0, 47, 18, 105, 37,
-     SKYREACH_GAME_SITE L"/"},
-    {L"", 104, OpenUrl, IDB_NEWS_NORMAL, IDB_NEWS_HOVER, IDB_NEWS_HOVER, 0, 113, 18, 171, 37,
-     SKYREACH_GAME_SITE L"/feeds.html"},
-    {L"", 105, OpenUrl, IDB_FORUM_NORMAL, IDB_FORUM_HOVER, IDB_FORUM_HOVER, 0, 179, 18, 237, 37,
-     SKYREACH_FORUM_SITE L"/forumdisplay.php?6-Skyreach"},
-    {L"", 106, OpenUrl, IDB_RANKING_NORMAL, IDB_RANKING_HOVER, IDB_RANKING_HOVER, 0, 594, 18, 652, 37,
-     SKYREACH_GAME_SITE L"/competitiveranking.html"},
-    {L"", 107, OpenUrl, IDB_SUPPORT_NORMAL, IDB_SUPPORT_HOVER, IDB_SUPPORT_HOVER, 0, 670, 18, 728, 37,
-     SKYREACH_SUPPORT_SITE},
-    {L"", 108, OpenUrl, IDB_SIGNUP_NORMAL, IDB_SIGNUP_HOVER, IDB_SIGNUP_HOVER, 0, 329, 533, 505, 565,
-     SKYREACH_GAME_SITE L"/signup/?from=351714&pc=1"},
-    {L"", 109, RequestStart, IDB_START_NORMAL, IDB_START_HOVER, IDB_START_HOVER, IDB_START_NORMAL, 266, 566,
-     560, 612, L""},
+// One row per button, created in this order. A row is all there is to a button: tools/regenerate-assets.sh
+// paints its well, its tray and its faces (btn_<normal>.bmp and btn_<hover>.bmp, listed for the resource
+// compiler in res/button_faces.rc) from the row. Buttons above the notice pane sit in the top bar's trays;
+// buttons below it stand on the plinth and share its well. Image ids are the row's own: the generator
+// paints the normal and hover faces, so the pressed and disabled faces reuse one of them or are 0.
+// The shipped rows are also stated in the launcher's tests (tests/controls/UIBuilderTests.cpp).
+// clang-format off
+inline constexpr BUTTON_DATA kButtonData[] = {
+//  caption id   action          normal hover pressed disabled left top  right bottom
+//          address, face label
+    {L"",   102, MinimiseParent, 190,   191,  190,    0,       751, 18,  767,  34,
+             L"", ""},
+    {L"",   101, CloseParent,    184,   185,  185,    0,       769, 18,  785,  34,
+             L"", ""},
+    {L"",   103, OpenUrl,        188,   189,  189,    0,       47,  18,  105,  37,
+             SKYREACH_GAME_SITE L"/", "HOME"},
+    {L"",   104, OpenUrl,        192,   193,  193,    0,       113, 18,  171,  37,
+             SKYREACH_GAME_SITE L"/feeds.html", "NEWS"},
+    {L"",   105, OpenUrl,        186,   187,  187,    0,       179, 18,  237,  37,
+             SKYREACH_FORUM_SITE L"/forumdisplay.php?6-Skyreach", "FORUM"},
+    {L"",   106, OpenUrl,        196,   197,  197,    0,       594, 18,  652,  37,
+             SKYREACH_GAME_SITE L"/competitiveranking.html", "RANKING"},
+    {L"",   107, OpenUrl,        182,   183,  183,    0,       670, 18,  728,  37,
+             SKYREACH_SUPPORT_SITE, "SUPPORT"},
+    {L"",   108, OpenUrl,        198,   199,  199,    0,       329, 533, 505,  565,
+             SKYREACH_GAME_SITE L"/signup/?from=351714&pc=1", "SIGN UP"},
+    {L"",   109, RequestStart,   194,   195,  195,    194,     266, 566, 560,  612,
+             L"", "START"},
 };
+// clang-format on
 
-inline constexpr BROWSER_DATA kBrowserData[1] = {
+inline constexpr BROWSER_DATA kBrowserData[] = {
     {112, SKYREACH_NOTICE_SITE L"/notice/Login_big/launcherPage.asp", 17, 57, 812, 521},
 };
 

@@ -1,6 +1,6 @@
 #include "UiTables.h"
 
-#include "UiTableData.h"
+#include <utility>
 
 namespace {
 
@@ -14,24 +14,34 @@ BROWSER_ITEM BrowserItem(const BROWSER_DATA& row) {
     return BROWSER_ITEM{row.id, row.url, row.left, row.top, row.right, row.bottom};
 }
 
+// A whole table as one object, so that it can be made from its data rows whatever their number.
+template <class Item, std::size_t DataRows> struct TableRows { Item rows[DataRows + 1]; };
+
+template <class Item, class Data, std::size_t DataRows, std::size_t... Row>
+TableRows<Item, DataRows> MakeTable(const Data (&data)[DataRows], Item (*convert)(const Data&),
+                                    const Item& terminator, std::index_sequence<Row...>) {
+    return TableRows<Item, DataRows>{{convert(data[Row])..., terminator}};
+}
+
+template <class Item, class Data, std::size_t DataRows>
+TableRows<Item, DataRows> MakeTable(const Data (&data)[DataRows], Item (*convert)(const Data&),
+                                    const Item& terminator) {
+    return MakeTable(data, convert, terminator, std::make_index_sequence<DataRows>());
+}
+
+const auto kButtonTable =
+    MakeTable(kButtonData, &ButtonItem, BUTTON_ITEM{L"", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L""});
+const auto kBrowserTable = MakeTable(kBrowserData, &BrowserItem, BROWSER_ITEM{0, L"", 0, 0, 0, 0});
+
 } // namespace
 
-const BUTTON_ITEM g_ButtonItems[10] = {
-    ButtonItem(kButtonData[0]), ButtonItem(kButtonData[1]),
-    ButtonItem(kButtonData[2]), ButtonItem(kButtonData[3]),
-    ButtonItem(kButtonData[4]), ButtonItem(kButtonData[5]),
-    ButtonItem(kButtonData[6]), ButtonItem(kButtonData[7]),
-    ButtonItem(kButtonData[8]), {L"", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L""},
-};
+const BUTTON_ITEM (&g_ButtonItems)[kButtonItemCount] = kButtonTable.rows;
 
 const RADIO_ITEM g_RadioItems[1] = {
     {L"", 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
-const BROWSER_ITEM g_BrowserItems[2] = {
-    BrowserItem(kBrowserData[0]),
-    {0, L"", 0, 0, 0, 0},
-};
+const BROWSER_ITEM (&g_BrowserItems)[kBrowserItemCount] = kBrowserTable.rows;
 
 const PROGRESS_ITEM g_ProgressItems[1] = {
     {0, 0, 0, 0, 0, 0, 0},

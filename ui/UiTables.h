@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Framework.h"
+#include "UiTableData.h"
 
 struct BUTTON_ITEM {
     CString caption;
@@ -46,8 +47,12 @@ struct EDIT_ITEM {
     int password;
 };
 
-extern const BUTTON_ITEM g_ButtonItems[10];
+// The button and pane tables are their data rows (UiTableData.h) and the terminator row.
+constexpr std::size_t kButtonItemCount = std::size(kButtonData) + 1;
+constexpr std::size_t kBrowserItemCount = std::size(kBrowserData) + 1;
+
+extern const BUTTON_ITEM (&g_ButtonItems)[kButtonItemCount];
 extern const RADIO_ITEM g_RadioItems[1];
-extern const BROWSER_ITEM g_BrowserItems[2];
+extern const BROWSER_ITEM (&g_BrowserItems)[kBrowserItemCount];
 extern const PROGRESS_ITEM g_ProgressItems[1];
 extern const EDIT_ITEM g_EditItems[1];

@@ -1,5 +1,8 @@
 // Checks the committed launcher images: the window skin's shape (the key-colour cut that becomes the window
-// region), its PNG format, and the button face bitmaps. Usage: check_skin <res>/skin.png [<bitmap-dir>]
+// region), its PNG format, and the button face bitmaps the launcher's button table names, each the size of
+// its button. Usage: check_skin <res>/skin.png [<bitmap-dir>]
+
+#include "UiTableData.h"
 
 #include <png.h>
 
@@ -11,28 +14,25 @@
 
 namespace {
 
-constexpr int kWidth = 830;
-constexpr int kHeight = 620;
+constexpr int kWidth = kLayoutSkinWidth;
+constexpr int kHeight = kLayoutSkinHeight;
 constexpr int kCorner = 8;
 constexpr int kCurveTop = 592;
 constexpr int kTabLeft = 281;
 constexpr int kTabRight = 548; // inclusive
-constexpr int kStartLeft = 263;
-constexpr int kStartRight = 559;  // inclusive
-constexpr int kStartBottom = 611; // inclusive
 constexpr int kKeyPixels = 8763;
 constexpr int kKeyRuns = 72;
 
 int failures = 0;
 int passes = 0;
 
-void check(bool ok, const std::string &what) {
+void check(bool ok, const std::string& what) {
     std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
     ok ? ++passes : ++failures;
 }
 
-bool readFile(const std::string &path, std::vector<std::uint8_t> &out) {
-    std::FILE *f = std::fopen(path.c_str(), "rb");
+bool readFile(const std::string& path, std::vector<std::uint8_t>& out) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr)
         return false;
     std::uint8_t buffer[65536];
@@ -43,40 +43,46 @@ bool readFile(const std::string &path, std::vector<std::uint8_t> &out) {
     return true;
 }
 
-std::uint32_t be32(const std::uint8_t *p) {
+std::uint32_t be32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
 }
-std::uint32_t le32(const std::vector<std::uint8_t> &b, std::size_t at) {
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
 }
-std::uint32_t le16(const std::vector<std::uint8_t> &b, std::size_t at) { return b[at] | b[at + 1] << 8; }
+std::uint32_t le16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8;
+}
 
-bool isMagenta(const std::uint8_t *p) { return p[0] == 255 && p[1] == 0 && p[2] == 255; }
-bool isKey(const std::uint8_t *p) { return p[0] >= 238 && p[1] <= 17 && p[2] >= 238; }
+bool isMagenta(const std::uint8_t* p) {
+    return p[0] == 255 && p[1] == 0 && p[2] == 255;
+}
+bool isKey(const std::uint8_t* p) {
+    return p[0] >= 238 && p[1] <= 17 && p[2] >= 238;
+}
 
 struct Skin {
     std::vector<std::uint8_t> rgba;
-    const std::uint8_t *at(int x, int y) const {
+    const std::uint8_t* at(int x, int y) const {
         return &rgba[(std::size_t(y) * kWidth + std::size_t(x)) * 4];
     }
 };
 
 // The header is read directly: libpng's simplified reader would convert any format to RGBA silently.
-void checkHeader(const std::vector<std::uint8_t> &file) {
+void checkHeader(const std::vector<std::uint8_t>& file) {
     static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     const bool framed = file.size() > 33 && std::equal(kSignature, kSignature + 8, file.begin()) &&
                         std::string(file.begin() + 12, file.begin() + 16) == "IHDR";
     check(framed, "PNG signature and IHDR first");
     if (!framed)
         return;
-    const std::uint8_t *ihdr = &file[16];
+    const std::uint8_t* ihdr = &file[16];
     check(be32(ihdr) == kWidth && be32(ihdr + 4) == kHeight, "size 830 x 620");
     check(ihdr[8] == 8, "bit depth 8");
     check(ihdr[9] == 6, "colour type 6 (RGBA)");
     check(ihdr[12] == 0, "not interlaced");
 }
 
-bool decode(const std::vector<std::uint8_t> &file, Skin &skin) {
+bool decode(const std::vector<std::uint8_t>& file, Skin& skin) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, file.data(), file.size()))
@@ -90,7 +96,7 @@ bool decode(const std::vector<std::uint8_t> &file, Skin &skin) {
     return png_image_finish_read(&image, nullptr, skin.rgba.data(), 0, nullptr) != 0;
 }
 
-void checkShape(const Skin &skin) {
+void checkShape(const Skin& skin) {
     bool opaque = true;
     int magenta = 0;
     int keyed = 0;
@@ -98,7 +104,7 @@ void checkShape(const Skin &skin) {
     bool keyOnlyMagenta = true;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const std::uint8_t *p = skin.at(x, y);
+            const std::uint8_t* p = skin.at(x, y);
             opaque = opaque && p[3] == 255;
             magenta += isMagenta(p);
             keyed += isKey(p);
@@ -152,25 +158,30 @@ void checkShape(const Skin &skin) {
     for (int x = 0; x < kWidth; ++x)
         tab = tab && isKey(skin.at(x, kHeight - 1)) == (x < kTabLeft || x > kTabRight);
     check(tab, "bottom row tab is x 281..548");
-
-    bool start = true;
-    for (int y = kCurveTop; y <= kStartBottom; ++y) {
-        for (int x = kStartLeft; x <= kStartRight; ++x)
-            start = start && !isKey(skin.at(x, y));
-    }
-    check(start, "start button area x 263..559 stays inside the window");
 }
 
-struct FaceSize {
-    int id;
-    int width;
-    int height;
-};
+std::string boxText(int left, int top, int right, int bottom) {
+    return "(" + std::to_string(left) + ", " + std::to_string(top) + ")-(" + std::to_string(right) + ", " +
+           std::to_string(bottom) + ")";
+}
 
-constexpr FaceSize kFaces[] = {{182, 58, 19}, {184, 16, 16},  {186, 58, 19}, {188, 58, 19}, {190, 16, 16},
-                               {192, 58, 19}, {194, 294, 46}, {196, 58, 19}, {198, 176, 32}};
+// A button's window reaches 3 pixels left of and 2 above its face; the cut must not reach into it.
+void checkButtonsInside(const Skin& skin) {
+    for (const BUTTON_DATA& row : kButtonData) {
+        const int left = row.left - 3;
+        const int top = row.top - 2;
+        bool inside = left >= 0 && top >= 0 && row.right <= kWidth && row.bottom <= kHeight;
+        for (int y = std::max(top, 0); inside && y < row.bottom; ++y) {
+            for (int x = std::max(left, 0); inside && x < row.right; ++x) {
+                inside = !isKey(skin.at(x, y));
+            }
+        }
+        check(inside, "button " + std::to_string(row.id) + "'s window " +
+                          boxText(left, top, row.right, row.bottom) + " stays inside the window");
+    }
+}
 
-void checkBitmap(const std::string &dir, int id, int width, int height) {
+void checkBitmap(const std::string& dir, int id, int width, int height) {
     const std::string name = "btn_" + std::to_string(id) + ".bmp";
     std::vector<std::uint8_t> b;
     const std::uint32_t pixels = std::uint32_t(width) * std::uint32_t(height) * 4u;
@@ -202,7 +213,7 @@ void checkBitmap(const std::string &dir, int id, int width, int height) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: check_skin <skin.png> [<bitmap-dir>]\n");
         return 2;
@@ -221,11 +232,15 @@ int main(int argc, char **argv) {
     Skin skin;
     const bool decoded = decode(file, skin);
     check(decoded, "skin decodes");
-    if (decoded)
+    if (decoded) {
         checkShape(skin);
-    for (const FaceSize &f : kFaces) {
-        checkBitmap(dir, f.id, f.width, f.height);
-        checkBitmap(dir, f.id + 1, f.width, f.height);
+        checkButtonsInside(skin);
+    }
+    // The pressed and disabled faces reuse the normal or the hover image.
+    for (const BUTTON_DATA& row : kButtonData) {
+        for (const int id : {row.normalImage, row.hoverImage}) {
+            checkBitmap(dir, id, row.right - row.left, row.bottom - row.top);
+        }
     }
     std::printf("check_skin: %d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;

@@ -1,4 +1,5 @@
-# Regenerates every asset into OUT and requires each file to match its committed copy in RES byte for byte.
+# Regenerates every asset into OUT and requires each file to match its committed copy in RES byte for byte,
+# and every button face in RES to be one the generator still makes.
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 execute_process(COMMAND ${GENERATOR} ${OUT} RESULT_VARIABLE status)
@@ -20,5 +21,10 @@ foreach(name IN LISTS produced)
 endforeach()
 if(differing)
     message(FATAL_ERROR "regenerated assets differ from res/: ${differing}")
+endif()
+file(GLOB committed_faces RELATIVE ${RES} ${RES}/btn_*.bmp)
+list(REMOVE_ITEM committed_faces ${produced})
+if(committed_faces)
+    message(FATAL_ERROR "res/ holds faces no button row names any more: ${committed_faces}")
 endif()
 message(STATUS "${count} regenerated assets match res/")

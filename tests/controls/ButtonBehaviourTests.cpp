@@ -7,7 +7,7 @@
 
 #include "ButtonST.h"
 #include "ControlTestWindows.h"
-#include "resource.h"
+#include "ShippedButtons.h"
 
 namespace {
 
@@ -173,7 +173,8 @@ TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
     CButtonST& minimise = Add(0, MinimiseParent);
     CButtonST& other = Add(0, NotifySelected);
     for (CButtonST* button : {&minimise, &other}) {
-        button->SetFaceImages(IDB_CLOSE_HOVER, IDB_CLOSE_NORMAL, 0, RGB(255, 0, 255), 0, RGB(255, 0, 255));
+        const BUTTON_DATA& close = ButtonRowFor(CloseParent);
+        button->SetFaceImages(close.hoverImage, close.normalImage, 0, RGB(255, 0, 255), 0, RGB(255, 0, 255));
         button->EnableParentBackground(FALSE);
     }
     const auto counts = [] {

@@ -9,7 +9,7 @@
 #include "ControlTestWindows.h"
 #include "Dib32.h"
 #include "KeyMask.h"
-#include "resource.h"
+#include "ShippedButtons.h"
 
 namespace {
 
@@ -125,15 +125,14 @@ TEST(FaceOwnership, AMaskThatCannotBeMadeFailsWithTwoAndKeepsNothing) {
 
 TEST(FaceOwnership, SetFaceImagesOwnsWhatItLoads) {
     const int before = CBitmap::LiveHandleCount();
+    const int normal = ButtonRowFor(RequestStart).normalImage, hover = ButtonRowFor(RequestStart).hoverImage;
     CButtonST button;
-    EXPECT_EQ(
-        button.SetFaceImages(IDB_START_HOVER, IDB_START_NORMAL, 0, kMagenta, IDB_START_NORMAL, kMagenta), 0);
+    EXPECT_EQ(button.SetFaceImages(hover, normal, 0, kMagenta, normal, kMagenta), 0);
     EXPECT_EQ(CBitmap::LiveHandleCount(), before + 6);
-    EXPECT_EQ(
-        button.SetFaceImages(0, IDB_START_NORMAL, IDB_START_HOVER, kMagenta, IDB_START_NORMAL, kMagenta), 0);
+    EXPECT_EQ(button.SetFaceImages(0, normal, hover, kMagenta, normal, kMagenta), 0);
     EXPECT_EQ(CBitmap::LiveHandleCount(), before)
         << "without a hover face the three loaded images were deleted";
-    EXPECT_EQ(button.SetFaceImages(IDB_START_HOVER, 4321, 0, kMagenta, 0, kMagenta), 0);
+    EXPECT_EQ(button.SetFaceImages(hover, 4321, 0, kMagenta, 0, kMagenta), 0);
     EXPECT_FALSE(button.HasFace(kNormalFace)) << "an id without a resource leaves its slot empty";
     EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ControlTestWindows.h"
+#include "ShippedButtons.h"
 #include "SkinProgress.h"
 #include "UIBuilder.h"
 
@@ -212,7 +213,8 @@ TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged)
 
 TEST_F(ProgressTest, TheBuilderMakesHostsAndBarsAndTakesThemAllAway) {
     const PROGRESS_ITEM rows[] = {
-        {301, 10, 10, 210, 30, 190, 100},  // a 16 x 16 button face as skin: slices one pixel wide
+        // A button face as skin: a real bitmap of the program, narrow enough for slices a pixel or two wide.
+        {301, 10, 10, 210, 30, ButtonRowFor(MinimiseParent).normalImage, 100},
         {302, 10, 40, 210, 60, 4321, 100}, // no such bitmap: the built-in skin
         {0, 0, 0, 0, 0, 0, 0},
     };

@@ -5,6 +5,7 @@
 
 #include "ControlTestWindows.h"
 #include "LauncherDlg.h"
+#include "ShippedButtons.h"
 #include "UIBuilder.h"
 
 namespace {
@@ -27,43 +28,106 @@ protected:
     CUIBuilder m_ui;
 };
 
-TEST_F(UIBuilderTest, ShippedTablesGiveTheNineButtonsAtTheirPlacesAndNothingElse) {
+// The shipped button table, the launcher's contract with its publisher: a button added, moved or removed in
+// the table data shows here, row for row.
+struct ShippedButton {
+    int id;
+    int type;
+    int normal, hover, pressed, disabled;
+    CRect face;
+    const wchar_t* url;
+};
+
+// clang-format off
+const ShippedButton kShippedButtons[] = {
+//   id   action          normal hover pressed disabled face (left, top, right, bottom)
+//       address
+    {102, MinimiseParent, 190,   191,  190,    0,       {751, 18, 767, 34},
+         L""},
+    {101, CloseParent,    184,   185,  185,    0,       {769, 18, 785, 34},
+         L""},
+    {103, OpenUrl,        188,   189,  189,    0,       {47, 18, 105, 37},
+         L"http://www.skyreach-online.com/"},
+    {104, OpenUrl,        192,   193,  193,    0,       {113, 18, 171, 37},
+         L"http://www.skyreach-online.com/feeds.html"},
+    {105, OpenUrl,        186,   187,  187,    0,       {179, 18, 237, 37},
+         L"http://forum.skyreach-online.com/forumdisplay.php?6-Skyreach"},
+    {106, OpenUrl,        196,   197,  197,    0,       {594, 18, 652, 37},
+         L"http://www.skyreach-online.com/competitiveranking.html"},
+    {107, OpenUrl,        182,   183,  183,    0,       {670, 18, 728, 37},
+         L"http://support.skyreach-online.com"},
+    {108, OpenUrl,        198,   199,  199,    0,       {329, 533, 505, 565},
+         L"http://www.skyreach-online.com/signup/?from=351714&pc=1"},
+    {109, RequestStart,   194,   195,  195,    194,     {266, 566, 560, 612},
+         L""},
+};
+// clang-format on
+
+TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
+    ASSERT_EQ(std::size(g_ButtonItems), std::size(kShippedButtons) + 1);
+    for (size_t i = 0; i < std::size(kShippedButtons); ++i) {
+        const ShippedButton& expected = kShippedButtons[i];
+        const BUTTON_ITEM& row = g_ButtonItems[i];
+        SCOPED_TRACE(expected.id);
+        EXPECT_EQ(row.id, expected.id);
+        EXPECT_EQ(row.type, expected.type);
+        EXPECT_EQ(row.caption, L"");
+        EXPECT_EQ(row.normalImage, expected.normal);
+        EXPECT_EQ(row.hoverImage, expected.hover);
+        EXPECT_EQ(row.pressedImage, expected.pressed);
+        EXPECT_EQ(row.disabledImage, expected.disabled);
+        const CRect face(row.left, row.top, row.right, row.bottom);
+        EXPECT_TRUE(::EqualRect(&face, &expected.face));
+        EXPECT_STREQ(row.url, expected.url);
+    }
+    EXPECT_EQ(g_ButtonItems[std::size(kShippedButtons)].type, 0) << "the terminator";
+
+    ASSERT_EQ(std::size(g_BrowserItems), 2u);
+    EXPECT_EQ(g_BrowserItems[0].id, 112);
+    EXPECT_STREQ(g_BrowserItems[0].url,
+                 L"http://notice.skyreach-online.com/notice/Login_big/launcherPage.asp");
+    const CRect pane(g_BrowserItems[0].left, g_BrowserItems[0].top, g_BrowserItems[0].right,
+                     g_BrowserItems[0].bottom);
+    EXPECT_TRUE(::EqualRect(&pane, CRect(17, 57, 812, 521)));
+    EXPECT_TRUE(g_BrowserItems[1].url.IsEmpty()) << "the terminator";
+}
+
+TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothingElse) {
     m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
     EXPECT_TRUE(m_ui.Build(&m_parent));
 
-    struct Expected {
-        int id;
-        CRect window;
-    };
-    const Expected expected[] = {
-        {102, {748, 16, 767, 34}}, {101, {766, 16, 785, 34}},   {103, {44, 16, 105, 37}},
-        {104, {110, 16, 171, 37}}, {105, {176, 16, 237, 37}},   {106, {591, 16, 652, 37}},
-        {107, {667, 16, 728, 37}}, {108, {326, 531, 505, 565}}, {109, {263, 564, 560, 612}},
-    };
-    ASSERT_EQ(m_ui.Buttons().size(), std::size(expected));
-    for (size_t i = 0; i < std::size(expected); ++i) {
+    ASSERT_EQ(m_ui.Buttons().size(), std::size(kShippedButtons));
+    for (size_t i = 0; i < std::size(kShippedButtons); ++i) {
+        const ShippedButton& expected = kShippedButtons[i];
         const CButtonST& button = *m_ui.Buttons()[i];
-        const BUTTON_ITEM& row = g_ButtonItems[i];
-        EXPECT_EQ(button.GetDlgCtrlID(), expected[i].id);
+        SCOPED_TRACE(expected.id);
+        EXPECT_EQ(button.GetDlgCtrlID(), expected.id);
+        // The button's window reaches 3 pixels left of and 2 above its face.
         const CRect rect = RectInParent(button);
-        EXPECT_TRUE(::EqualRect(&rect, &expected[i].window)) << expected[i].id;
-        EXPECT_EQ(button.GetActionType(), row.type);
-        EXPECT_STREQ(button.GetTargetUrl(), row.url) << "every shipped address fits";
-        EXPECT_TRUE(button.HasFace(kHoverFace) && button.HasFace(kNormalFace)) << expected[i].id;
-        EXPECT_EQ(button.HasFace(kDisabledFace), row.disabledImage != 0) << expected[i].id;
+        const CRect window(expected.face.left - 3, expected.face.top - 2, expected.face.right,
+                           expected.face.bottom);
+        EXPECT_TRUE(::EqualRect(&rect, &window));
+        EXPECT_EQ(button.GetActionType(), expected.type);
+        EXPECT_STREQ(button.GetTargetUrl(), expected.url) << "every shipped address fits";
+        EXPECT_TRUE(button.HasFace(kHoverFace) && button.HasFace(kNormalFace));
+        EXPECT_EQ(button.HasFace(kDisabledFace), expected.disabled != 0);
     }
     ASSERT_EQ(m_ui.Browsers().size(), 1u);
     const SimpleBrowser& pane = *m_ui.Browsers()[0];
     EXPECT_EQ(pane.GetDlgCtrlID(), 112);
     const CRect paneRect = RectInParent(pane), expectedPane(17, 57, 812, 521);
     EXPECT_TRUE(::EqualRect(&paneRect, &expectedPane));
-    EXPECT_EQ(ChildrenOf(m_parent).size(), 10u) << "no radio button, progress bar, edit box or other child";
+    EXPECT_EQ(ChildrenOf(m_parent).size(), std::size(kShippedButtons) + 1)
+        << "no radio button, progress bar, edit box or other child";
 }
 
 TEST_F(UIBuilderTest, NullTablesAndTablesStartingWithTheirTerminatorBuildNothing) {
     EXPECT_TRUE(m_ui.Build(&m_parent));
-    const BUTTON_ITEM buttons[] = {g_ButtonItems[9], g_ButtonItems[0]};
-    const RADIO_ITEM radios[] = {{L"", 1, 0, 190, 191, 0, 0, 20, 20}, {L"", 1, 601, 190, 191, 0, 0, 20, 20}};
+    const BUTTON_ITEM buttons[] = {g_ButtonItems[std::size(g_ButtonItems) - 1], g_ButtonItems[0]};
+    const int normal = ButtonRowFor(MinimiseParent).normalImage,
+              hover = ButtonRowFor(MinimiseParent).hoverImage;
+    const RADIO_ITEM radios[] = {{L"", 1, 0, normal, hover, 0, 0, 20, 20},
+                                 {L"", 1, 601, normal, hover, 0, 0, 20, 20}};
     const EDIT_ITEM edits[] = {{0, 0, 0, 50, 20, 0, 0, 0, 0}, {602, 0, 0, 50, 20, 0, 0, 0, 0}};
     m_ui.SetTables(buttons, radios, nullptr, nullptr, edits);
     EXPECT_TRUE(m_ui.Build(&m_parent));
@@ -71,10 +135,12 @@ TEST_F(UIBuilderTest, NullTablesAndTablesStartingWithTheirTerminatorBuildNothing
 }
 
 TEST_F(UIBuilderTest, RadioRowsWithTheSameKeyFormOneGroupInTableOrder) {
+    const int checked = ButtonRowFor(MinimiseParent).hoverImage,
+              normal = ButtonRowFor(MinimiseParent).normalImage;
     const RADIO_ITEM radios[] = {
-        {L"a", 7, 601, 191, 190, 0, 0, 20, 20},
-        {L"b", 3, 602, 191, 190, 30, 0, 50, 20},
-        {L"c", 7, 603, 191, 190, 60, 0, 80, 20},
+        {L"a", 7, 601, checked, normal, 0, 0, 20, 20},
+        {L"b", 3, 602, checked, normal, 30, 0, 50, 20},
+        {L"c", 7, 603, checked, normal, 60, 0, 80, 20},
         {L"", 0, 0, 0, 0, 0, 0, 0, 0},
     };
     m_ui.SetTables(nullptr, radios, nullptr, nullptr, nullptr);
@@ -171,10 +237,12 @@ TEST(LauncherWindowLifetime, EveryHandleTheControlsHeldIsReleasedWithTheWindowOb
         ::KillTimer(nullptr, timer);
     }
     const LiveCounts after = LiveCounts::Now();
-    EXPECT_EQ(g_childrenSeen, 10) << "nine buttons and the notice pane";
-    // Nine buttons with two or three faces and their masks, plus their background snapshots.
-    EXPECT_GE(g_whileRunning.bitmaps - before.bitmaps, 9 * 4 + 9);
-    EXPECT_GE(g_whileRunning.memoryDCs - before.memoryDCs, 9);
+    const int buttons = static_cast<int>(std::size(kButtonData));
+    EXPECT_EQ(g_childrenSeen, buttons + static_cast<int>(std::size(kBrowserData)))
+        << "the buttons and the panes";
+    // Every button with two or three faces and their masks, plus its background snapshot.
+    EXPECT_GE(g_whileRunning.bitmaps - before.bitmaps, buttons * 4 + buttons);
+    EXPECT_GE(g_whileRunning.memoryDCs - before.memoryDCs, buttons);
     EXPECT_EQ(after.bitmaps, before.bitmaps);
     EXPECT_EQ(after.brushes, before.brushes);
     EXPECT_EQ(after.regions, before.regions);

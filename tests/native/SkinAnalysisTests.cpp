@@ -1,4 +1,6 @@
 // What the checker finds in a skin: the launcher's figures and the mistakes that do not show in the picture.
+#include "Assessment.h"
+#include "ShippedButtons.h"
 #include "SkinAnalysis.h"
 #include "TestImages.h"
 
@@ -17,9 +19,9 @@ TEST(SkinAnalysis, ShippedSkinGivesTheLaunchersOwnFigures) {
     EXPECT_EQ(f.halo.pixels, 0);
     EXPECT_TRUE(f.holes.empty());
     EXPECT_EQ(f.translucent.pixels, 0);
-    ASSERT_EQ(f.placements.size(), 10u);
+    ASSERT_EQ(f.placements.size(), std::size(kButtonData) + std::size(kBrowserData));
     for (const Placement& placement : f.placements)
-        EXPECT_TRUE(placement.Inside()) << placement.name;
+        EXPECT_TRUE(placement.Clear()) << placement.name;
 }
 
 struct PaintedPixel {
@@ -74,9 +76,10 @@ TEST(SkinAnalysis, AHoleIsLocatedAndCountedInTheRegionFigures) {
 
 TEST(SkinAnalysis, RectanglesOverTheCutOrPastTheEdgeAreNotInside) {
     BgraImage skin = ShippedSkin();
-    SetPixel(skin, 760, 20, kMagenta); // inside the minimise button's rectangle
+    const BUTTON_DATA& first = kButtonData[0];
+    SetPixel(skin, (first.left + first.right) / 2, (first.top + first.bottom) / 2, kMagenta);
     const SkinFindings f = AnalyseSkin(skin);
-    EXPECT_EQ(f.placements[0].name, "button 102 (minimise)");
+    EXPECT_EQ(f.placements[0].name, "button " + std::to_string(first.id) + " (minimise)");
     EXPECT_EQ(f.placements[0].cutPixels, 1);
     EXPECT_FALSE(f.placements[0].Inside());
 
@@ -84,6 +87,39 @@ TEST(SkinAnalysis, RectanglesOverTheCutOrPastTheEdgeAreNotInside) {
     for (const Placement& placement : small.placements)
         EXPECT_EQ(placement.beyondSkin, placement.rect.right > 800 || placement.rect.bottom > 600)
             << placement.name;
+}
+
+// A hand-made table row over another: both are named, once, in the verdict, and neither is clear.
+TEST(SkinAnalysis, OverlappingTableRectanglesAreWarnedOfByName) {
+    SkinCheck check;
+    check.decoding.decoded = true;
+    check.findings = AnalyseSkin(ShippedSkin());
+    std::vector<Placement>& placements = check.findings.placements;
+    const std::size_t pane = placements.size() - 1;
+    const auto add = [&](const std::string& name, const TABLE_RECT& rect) {
+        placements.emplace_back();
+        placements.back().name = name;
+        placements.back().rect = rect;
+    };
+    add("button 120 (web page)", {600, 500, 658, 530});
+    add("button 121 (web page)", {640, 525, 698, 544});
+    add("button 122 (web page)", {698, 525, 756, 544}); // touches, no more
+    MarkOverlaps(placements);
+
+    const std::size_t added = pane + 1;
+    EXPECT_EQ(placements[added].overlapping, (std::vector<std::size_t>{pane, added + 1}));
+    EXPECT_TRUE(placements[added + 2].Clear());
+    EXPECT_FALSE(placements[pane].Clear());
+    std::vector<std::string> overlaps;
+    for (const Message& message : Assess(check)) {
+        if (message.text.find(" overlaps ") != std::string::npos)
+            overlaps.push_back(message.text);
+    }
+    EXPECT_EQ(overlaps,
+              (std::vector<std::string>{
+                  "pane 112 at (17, 57)-(812, 521) overlaps button 120 (web page) at (600, 500)-(658, 530).",
+                  "button 120 (web page) at (600, 500)-(658, 530) overlaps button 121 (web page) at "
+                  "(640, 525)-(698, 544)."}));
 }
 
 } // namespace

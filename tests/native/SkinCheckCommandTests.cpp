@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 #include "OutlinePreview.h"
 #include "PngFile.h"
+#include "ShippedButtons.h"
 #include "SkinCheckCommand.h"
 #include "TestImages.h"
 
@@ -25,6 +26,14 @@ CommandRun Check(const std::vector<std::string>& args) {
     return CommandRun{status, out.str(), err.str()};
 }
 
+std::string FaceFile(const BUTTON_DATA& row) {
+    return "btn_" + std::to_string(row.normalImage) + ".bmp";
+}
+
+std::string SizeText(int width, int height) {
+    return std::to_string(width) + " x " + std::to_string(height);
+}
+
 std::string FlawedSkin(const std::string& folder) {
     BgraImage skin = ShippedSkin();
     SetPixel(skin, 8, 0, {150, 20, 150, 255});
@@ -40,7 +49,11 @@ TEST(SkinCheckCommand, ShippedSkinAndImagesAreClean) {
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_NE(run.out.find("72 runs of key colour in 1 ExtCreateRegion batch"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Kept: 505,837 pixels"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("btn_194.bmp: 294 x 46, 32-bit, no magenta"), std::string::npos) << run.out;
+    const BUTTON_DATA& start = ButtonRowFor(RequestStart);
+    const std::string startFace = FaceFile(start) + ": " +
+                                  SizeText(start.right - start.left, start.bottom - start.top) +
+                                  ", 32-bit, no magenta";
+    EXPECT_NE(run.out.find(startFace), std::string::npos) << startFace << "\n" << run.out;
     EXPECT_NE(run.out.find("skin-check: clean"), std::string::npos);
 }
 
@@ -57,24 +70,35 @@ TEST(SkinCheckCommand, EachFlawOfASkinIsAWarning) {
 TEST(SkinCheckCommand, ExitStatusFollowsTheWorstFinding) {
     const std::string folder = ScratchFolder("status");
     WritePng(folder + "/small.png", PaintImage(640, 480, [](int, int) { return kSky; }));
+    const BUTTON_DATA& minimise = ButtonRowFor(MinimiseParent);
+    const int minimiseWidth = minimise.right - minimise.left, minimiseHeight = minimise.bottom - minimise.top;
     const std::string images = ScratchFolder("status-images");
     CopyShippedBitmaps(images);
-    WriteFileBytes(images + "/btn_190.bmp", BitmapFile(16, 16, 32, false, [](int, int) { return kMagenta; }));
+    WriteFileBytes(images + "/" + FaceFile(minimise),
+                   BitmapFile(minimiseWidth, minimiseHeight, 32, false, [](int, int) { return kMagenta; }));
+    const BUTTON_DATA& close = ButtonRowFor(CloseParent);
+    const int closeWidth = close.right - close.left, closeHeight = close.bottom - close.top;
     const std::string wrongSize = ScratchFolder("status-wrong-size");
     CopyShippedBitmaps(wrongSize);
-    WriteFileBytes(wrongSize + "/btn_184.bmp", BitmapFile(17, 16, 32, false, [](int, int) { return kSky; }));
+    WriteFileBytes(wrongSize + "/" + FaceFile(close),
+                   BitmapFile(closeWidth + 1, closeHeight, 32, false, [](int, int) { return kSky; }));
     const std::string skin = ShippedResources() + "/skin.png";
     struct Case {
         std::vector<std::string> args;
         int status;
-        const char* says;
+        std::string says;
     } const cases[] = {
         {{folder + "/small.png"}, 2, "laid out for 830 x 620"},
         {{folder + "/missing.png"}, 2, "missing.png: cannot be read"},
         {{std::string(SKYREACH_TEST_DATA_DIR) + "/corrupt.png"}, 2, "error: "},
-        {{skin, images}, 1, "btn_190.bmp: 256 magenta pixels"},
-        {{skin, wrongSize}, 2, "btn_184.bmp is 17 x 16 pixels; its button is 16 x 16"},
-        {{skin, folder}, 2, "btn_182.bmp: cannot be read"},
+        {{skin, images},
+         1,
+         FaceFile(minimise) + ": " + std::to_string(minimiseWidth * minimiseHeight) + " magenta pixels"},
+        {{skin, wrongSize},
+         2,
+         FaceFile(close) + " is " + SizeText(closeWidth + 1, closeHeight) + " pixels; its button is " +
+             SizeText(closeWidth, closeHeight)},
+        {{skin, folder}, 2, FaceFile(kButtonData[0]) + ": cannot be read"},
     };
     for (const Case& c : cases) {
         const CommandRun run = Check(c.args);
@@ -97,7 +121,7 @@ TEST(SkinCheckCommand, JsonCarriesTheFiguresAndTheVerdict) {
     EXPECT_EQ(run.status, 0);
     for (const char* field :
          {"\"runs\":72,", "\"batches\":1,", "\"keptPixels\":505837,", "\"cutPixels\":8763,",
-          "\"buttonImages\":null", "\"messages\":[]", "\"exitStatus\":0}"})
+          "\"overlaps\":[]", "\"buttonImages\":null", "\"messages\":[]", "\"exitStatus\":0}"})
         EXPECT_NE(run.out.find(field), std::string::npos) << field << "\n" << run.out;
 }
 
@@ -133,7 +157,8 @@ TEST(SkinCheckCommand, PreviewDimsTheCutAndMarksFlawsAndRectangles) {
     EXPECT_EQ(colourAt(10, 300), rgb(kHoleColour));
     EXPECT_EQ(colourAt(7, 297), rgb(kHoleColour)) << "the ring around the hole";
     EXPECT_EQ(colourAt(100, 300), rgb(kTranslucentColour));
-    EXPECT_EQ(colourAt(751, 18), rgb(kInsideRectColour)) << "the minimise button's corner";
+    EXPECT_EQ(colourAt(kButtonData[0].left, kButtonData[0].top), rgb(kInsideRectColour))
+        << "a button's corner";
     const std::vector<int> cut = colourAt(0, 0);
     EXPECT_TRUE(cut[0] == cut[1] && cut[1] == cut[2] && cut[0] < 80) << "dimmed grey, not magenta";
 }

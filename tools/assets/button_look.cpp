@@ -18,12 +18,12 @@ constexpr ButtonLook kLitClose{
     {rgb(255, 214, 190), 0.22, rgb(255, 120, 80), 0.6},
     {rgb(255, 255, 255), rgb(60, 8, 4), 1.0}};
 
-// Sign-up: clear sky blue, secondary to start.
-constexpr ButtonLook kQuietSignUp{
+// Web buttons on the plinth, such as sign-up: clear sky blue, secondary to start.
+constexpr ButtonLook kQuietPlinthLink{
     {2.0, 7.0, rgb(62, 138, 204), rgb(20, 66, 124), rgb(3, 10, 26), rgb(150, 204, 244)},
     {rgb(200, 230, 255), 0.2, rgb(0, 0, 0), 0.0},
     {rgb(240, 248, 255), rgb(4, 18, 44), 1.0}};
-constexpr ButtonLook kLitSignUp{
+constexpr ButtonLook kLitPlinthLink{
     {2.0, 7.0, rgb(100, 186, 242), rgb(30, 98, 172), rgb(4, 16, 36), rgb(226, 244, 255)},
     {rgb(232, 246, 255), 0.3, rgb(110, 200, 255), 0.8},
     {rgb(255, 255, 255), rgb(6, 26, 60), 1.0}};
@@ -53,8 +53,8 @@ ButtonLook lookOf(ButtonKind kind, bool hover) {
         return withRadius(hover ? kLitNav : kQuietNav, 3.5);
     case ButtonKind::Close:
         return hover ? kLitClose : withRadius(kQuietNav, 3.5);
-    case ButtonKind::SignUp:
-        return hover ? kLitSignUp : kQuietSignUp;
+    case ButtonKind::PlinthLink:
+        return hover ? kLitPlinthLink : kQuietPlinthLink;
     case ButtonKind::Start:
         return hover ? kLitStart : kQuietStart;
     }
@@ -63,7 +63,7 @@ ButtonLook lookOf(ButtonKind kind, bool hover) {
 
 TextStyle labelStyle(ButtonKind kind) {
     switch (kind) {
-    case ButtonKind::SignUp:
+    case ButtonKind::PlinthLink:
         return {1.75, 2.0, 1.25, 3.5, 0.0};
     case ButtonKind::Start:
         return {3.5, 4.0, 2.4, 8.0, 0.0};

@@ -13,7 +13,7 @@ namespace {
 constexpr int kSamples = 8;
 
 // Adds a round-capped segment to `mask` by union.
-void drawSegment(Mask &mask, double ax, double ay, double bx, double by, double radius) {
+void drawSegment(Mask& mask, double ax, double ay, double bx, double by, double radius) {
     const int x0 = std::max(0, int(std::min(ax, bx) - radius) - 1);
     const int y0 = std::max(0, int(std::min(ay, by) - radius) - 1);
     const int x1 = std::min(mask.width(), int(std::max(ax, bx) + radius) + 2);
@@ -34,7 +34,7 @@ void drawSegment(Mask &mask, double ax, double ay, double bx, double by, double 
 }
 
 // Crossed bars for close, one low bar for minimise.
-void drawGlyph(Mask &mask, ButtonKind kind) {
+void drawGlyph(Mask& mask, ButtonKind kind) {
     if (kind == ButtonKind::Close) {
         drawSegment(mask, 5.0, 5.0, 11.0, 11.0, 1.0);
         drawSegment(mask, 11.0, 5.0, 5.0, 11.0, 1.0);
@@ -44,22 +44,24 @@ void drawGlyph(Mask &mask, ButtonKind kind) {
 }
 
 // Double chevrons either side of the start label, pointing at it.
-void drawChevrons(Mask &mask, double labelLeft, double labelRight, double midY) {
-    constexpr double kReach = 7.0; // half height of a chevron
-    constexpr double kDepth = 6.0;
-    constexpr double kGap = 30.0; // label edge to the nearer chevron tip
-    constexpr double kStep = 9.0;
+constexpr double kChevronReach = 7.0; // half height of a chevron
+constexpr double kChevronDepth = 6.0;
+constexpr double kChevronGap = 30.0; // label edge to the nearer chevron tip
+constexpr double kChevronStep = 9.0;
+constexpr double kChevronRadius = 1.3;
+
+void drawChevrons(Mask& mask, double labelLeft, double labelRight, double midY) {
     for (int i = 0; i < 2; ++i) {
-        const double leftTip = labelLeft - kGap - i * kStep;
-        drawSegment(mask, leftTip - kDepth, midY - kReach, leftTip, midY, 1.3);
-        drawSegment(mask, leftTip, midY, leftTip - kDepth, midY + kReach, 1.3);
-        const double rightTip = labelRight + kGap + i * kStep;
-        drawSegment(mask, rightTip + kDepth, midY - kReach, rightTip, midY, 1.3);
-        drawSegment(mask, rightTip, midY, rightTip + kDepth, midY + kReach, 1.3);
+        const double leftTip = labelLeft - kChevronGap - i * kChevronStep;
+        drawSegment(mask, leftTip - kChevronDepth, midY - kChevronReach, leftTip, midY, kChevronRadius);
+        drawSegment(mask, leftTip, midY, leftTip - kChevronDepth, midY + kChevronReach, kChevronRadius);
+        const double rightTip = labelRight + kChevronGap + i * kChevronStep;
+        drawSegment(mask, rightTip + kChevronDepth, midY - kChevronReach, rightTip, midY, kChevronRadius);
+        drawSegment(mask, rightTip, midY, rightTip + kChevronDepth, midY + kChevronReach, kChevronRadius);
     }
 }
 
-Mask labelMask(const ButtonFace &button, int width, int height) {
+Mask labelMask(const ButtonFace& button, int width, int height) {
     Mask mask(width, height);
     if (button.kind == ButtonKind::Minimise || button.kind == ButtonKind::Close) {
         drawGlyph(mask, button.kind);
@@ -77,12 +79,23 @@ Mask labelMask(const ButtonFace &button, int width, int height) {
 
 } // namespace
 
-Bitmap paintButton(const Bitmap &skin, const ButtonFace &button, bool hover) {
+LabelInk labelInk(const ButtonFace& button) {
+    const TextStyle style = labelStyle(button.kind);
+    LabelInk ink{textWidth(button.label, style) + 2.0 * style.radius, textHeight(style) + 2.0 * style.radius};
+    if (button.kind == ButtonKind::Start) {
+        const double chevrons = kChevronGap + kChevronStep + kChevronDepth + kChevronRadius;
+        ink.width += 2.0 * chevrons;
+        ink.height = std::max(ink.height, 2.0 * (kChevronReach + kChevronRadius));
+    }
+    return ink;
+}
+
+Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
     Canvas canvas(skin.crop(drawnFace(button)));
     const int w = canvas.width();
     const int h = canvas.height();
     const ButtonLook look = lookOf(button.kind, hover);
-    const PlateLook &p = look.plate;
+    const PlateLook& p = look.plate;
     const Box plate = Box{0.0, 0.0, double(w), double(h)}.inset(p.inset);
     const Rect all{0, 0, w, h};
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, plate, p.radius); };

@@ -1,7 +1,8 @@
 #include "console.h"
 
-#include "layout.h"
+#include "logo.h"
 #include "metal.h"
+#include "wells.h"
 
 #include <algorithm>
 #include <array>
@@ -16,31 +17,19 @@ double smoothUnion(double a, double b, double k) {
 constexpr Box kPlinthUpper{312.0, 529.0, 522.0, 600.0};
 constexpr Box kPlinthLower{250.0, 557.0, 580.0, 660.0};
 
-double plinthDistance(double x, double y) {
-    return smoothUnion(roundBoxDistance(x, y, kPlinthUpper, 8.0), roundBoxDistance(x, y, kPlinthLower, 10.0),
-                       8.0);
-}
-
-// Every kind of button appears in kButtons; sign-up and start exactly once.
-const ButtonFace &button(ButtonKind kind) {
-    for (const ButtonFace &b : kButtons) {
-        if (b.kind == kind)
-            return b;
+// The plinth's buttons stand close together, so they share one well shaped like all their faces together.
+double plinthWellDistance(const std::vector<const ButtonFace*>& faces, double x, double y) {
+    double distance = roundBoxDistance(x, y, wellHole(*faces.front()), wellRadius(faces.front()->kind));
+    for (auto face = faces.begin() + 1; face != faces.end(); ++face) {
+        distance =
+            smoothUnion(distance, roundBoxDistance(x, y, wellHole(**face), wellRadius((*face)->kind)), 4.0);
     }
-    return kButtons[0];
+    return distance;
 }
 
-// The sign-up and start buttons touch, so they share one well shaped like both faces together.
-double bottomWellDistance(double x, double y) {
-    const Box signUp = toBox(drawnFace(button(ButtonKind::SignUp))).inset(-2.0);
-    const Box start = toBox(drawnFace(button(ButtonKind::Start))).inset(-2.0);
-    return smoothUnion(roundBoxDistance(x, y, signUp, 6.0), roundBoxDistance(x, y, start, 8.0), 4.0);
-}
-
-template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Distance distance) {
-    constexpr double kLip = 1.6;
+template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Distance distance) {
     paintArea(
-        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kLip); },
+        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kWellLip); },
         [&](int x, int y) {
             const double px = x + 0.5;
             const double py = y + 0.5;
@@ -49,7 +38,7 @@ template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Dista
             double ny = 0.0;
             unitGradient(distance, px, py, nx, ny);
             // Lip sloping down into the hole, then the hole itself, shaded darker under its upper edge.
-            const Colour lip = hollowColour(kSteel, (kLip - d) / kLip, -nx, -ny);
+            const Colour lip = hollowColour(kSteel, (kWellLip - d) / kWellLip, -nx, -ny);
             const double depth = clamp01(-d / 6.0);
             const Colour hole = mix(rgb(2, 4, 10), rgb(7, 11, 22), depth * (ny > 0.0 ? 1.0 : 0.6));
             return mix(lip, hole, clamp01(0.5 - d));
@@ -58,7 +47,20 @@ template <class Distance> void paintWell(Canvas &canvas, const Rect &area, Dista
 
 } // namespace
 
-void paintPlinth(Canvas &canvas) {
+double plinthDistance(double x, double y) {
+    return smoothUnion(roundBoxDistance(x, y, kPlinthUpper, 8.0), roundBoxDistance(x, y, kPlinthLower, 10.0),
+                       8.0);
+}
+
+Box plinthUpperStep() {
+    return kPlinthUpper;
+}
+
+Box plinthLowerStep() {
+    return kPlinthLower;
+}
+
+void paintPlinth(Canvas& canvas) {
     const Rect area{230, 510, 600, kSkinHeight};
     constexpr double kShadow = 7.0;
     constexpr double kRim = 3.2;
@@ -86,10 +88,9 @@ void paintPlinth(Canvas &canvas) {
         });
 }
 
-void paintTrays(Canvas &canvas) {
-    constexpr std::array<Box, 3> kTrays{
-        {{40.0, 12.0, 244.0, 43.0}, {587.0, 12.0, 735.0, 43.0}, {745.0, 12.0, 791.0, 40.0}}};
-    for (const Box &tray : kTrays) {
+void paintTrays(Canvas& canvas) {
+    for (const Tray& held : traysOf(tableButtons(), logoBounds())) {
+        const Box tray = toBox(held.rect);
         const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, tray, 7.0); };
         paintArea(
             canvas, boundsOf(tray, 3),
@@ -109,14 +110,34 @@ void paintTrays(Canvas &canvas) {
     }
 }
 
-void paintWells(Canvas &canvas) {
-    for (const ButtonFace &b : kButtons) {
-        if (b.kind == ButtonKind::SignUp || b.kind == ButtonKind::Start)
+void paintWells(Canvas& canvas) {
+    // Where two wells meet, the one painted later lies on top: wells go in the order of their buttons' image
+    // ids, the plinth's well last.
+    std::vector<ButtonFace> byImage = tableButtons();
+    std::stable_sort(byImage.begin(), byImage.end(),
+                     [](const ButtonFace& a, const ButtonFace& b) { return a.normalId < b.normalId; });
+    for (const ButtonFace& b : byImage) {
+        if (b.onPlinth) {
             continue;
-        const Box box = toBox(drawnFace(b)).inset(-2.0);
-        const double radius = b.kind == ButtonKind::Nav ? 5.0 : 4.0;
-        paintWell(canvas, boundsOf(box, 3),
-                  [&](double px, double py) { return roundBoxDistance(px, py, box, radius); });
+        }
+        const Box hole = wellHole(b);
+        const double radius = wellRadius(b.kind);
+        paintWell(canvas, boundsOf(hole, 3),
+                  [&](double px, double py) { return roundBoxDistance(px, py, hole, radius); });
     }
-    paintWell(canvas, Rect{255, 522, 575, 620}, bottomWellDistance);
+    std::vector<const ButtonFace*> plinth;
+    for (const ButtonFace& b : tableButtons()) {
+        if (b.onPlinth) {
+            plinth.push_back(&b);
+        }
+    }
+    if (plinth.empty()) {
+        return;
+    }
+    Rect area = wellInk(*plinth.front());
+    for (const ButtonFace* face : plinth) {
+        area = area.united(wellInk(*face));
+    }
+    paintWell(canvas, area.grown(1),
+              [&](double px, double py) { return plinthWellDistance(plinth, px, py); });
 }

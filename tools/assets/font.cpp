@@ -47,8 +47,8 @@ const Glyph kGlyphs[] = {
     {'Y', 4.0, {{{0, 0}, {2, 3.2}, {4, 0}}, {{2, 3.2}, {2, 6}}}},
 };
 
-const Glyph *findGlyph(char letter) {
-    for (const Glyph &g : kGlyphs) {
+const Glyph* findGlyph(char letter) {
+    for (const Glyph& g : kGlyphs) {
         if (g.letter == letter)
             return &g;
     }
@@ -60,7 +60,7 @@ struct Segment {
     double minX, minY, maxX, maxY; // bounds grown by the stroke radius
 };
 
-std::vector<Segment> layOut(std::string_view text, double left, double top, const TextStyle &s) {
+std::vector<Segment> layOut(std::string_view text, double left, double top, const TextStyle& s) {
     std::vector<Segment> segments;
     const double baseline = top + textHeight(s);
     const auto place = [&](double penX, Point p) {
@@ -69,12 +69,12 @@ std::vector<Segment> layOut(std::string_view text, double left, double top, cons
     };
     double penX = left;
     for (const char letter : text) {
-        const Glyph *glyph = findGlyph(letter);
+        const Glyph* glyph = findGlyph(letter);
         if (glyph == nullptr)
             continue;
-        for (const Stroke &stroke : glyph->strokes) {
-            const Point *prev = nullptr;
-            for (const Point &p : stroke) {
+        for (const Stroke& stroke : glyph->strokes) {
+            const Point* prev = nullptr;
+            for (const Point& p : stroke) {
                 if (prev != nullptr) {
                     const Point a = place(penX, *prev);
                     const Point b = place(penX, p);
@@ -92,11 +92,23 @@ std::vector<Segment> layOut(std::string_view text, double left, double top, cons
 
 } // namespace
 
-double textWidth(std::string_view text, const TextStyle &style) {
+bool hasGlyph(char letter) {
+    return findGlyph(letter) != nullptr;
+}
+
+std::string glyphLetters() {
+    std::string letters;
+    for (const Glyph& g : kGlyphs) {
+        letters += g.letter;
+    }
+    return letters;
+}
+
+double textWidth(std::string_view text, const TextStyle& style) {
     double width = 0.0;
     int glyphs = 0;
     for (const char letter : text) {
-        if (const Glyph *glyph = findGlyph(letter)) {
+        if (const Glyph* glyph = findGlyph(letter)) {
             width += glyph->width * style.unitX;
             ++glyphs;
         }
@@ -104,13 +116,13 @@ double textWidth(std::string_view text, const TextStyle &style) {
     return glyphs > 0 ? width + style.tracking * (glyphs - 1) : 0.0;
 }
 
-void drawText(Mask &mask, std::string_view text, double left, double top, const TextStyle &style,
+void drawText(Mask& mask, std::string_view text, double left, double top, const TextStyle& style,
               int samples) {
     const std::vector<Segment> segments = layOut(text, left, top, style);
     if (segments.empty())
         return;
     double minX = segments[0].minX, minY = segments[0].minY, maxX = segments[0].maxX, maxY = segments[0].maxY;
-    for (const Segment &s : segments) {
+    for (const Segment& s : segments) {
         minX = std::min(minX, s.minX);
         minY = std::min(minY, s.minY);
         maxX = std::max(maxX, s.maxX);
@@ -121,11 +133,11 @@ void drawText(Mask &mask, std::string_view text, double left, double top, const 
     const int x1 = std::min(mask.width(), int(std::floor(maxX)) + 1);
     const int y1 = std::min(mask.height(), int(std::floor(maxY)) + 1);
     const double step = 1.0 / samples;
-    std::vector<const Segment *> near;
+    std::vector<const Segment*> near;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
             near.clear();
-            for (const Segment &s : segments) {
+            for (const Segment& s : segments) {
                 if (x + 1 >= s.minX && x <= s.maxX && y + 1 >= s.minY && y <= s.maxY)
                     near.push_back(&s);
             }
@@ -136,7 +148,7 @@ void drawText(Mask &mask, std::string_view text, double left, double top, const 
                 const double py = y + (sy + 0.5) * step;
                 for (int sx = 0; sx < samples; ++sx) {
                     const double px = x + (sx + 0.5) * step;
-                    for (const Segment *s : near) {
+                    for (const Segment* s : near) {
                         if (segmentDistance(px, py, s->ax, s->ay, s->bx, s->by) <= style.radius) {
                             ++inside;
                             break;

@@ -2,6 +2,7 @@
 
 #include "mask.h"
 
+#include <string>
 #include <string_view>
 
 // Geometry of a line of capitals drawn with the stroke font. Glyphs are designed on a grid 6 units tall
@@ -14,13 +15,21 @@ struct TextStyle {
     double slant;    // horizontal shift per px of height above the baseline (0 = upright)
 };
 
+// Whether the font draws `letter`; text skips letters it does not.
+bool hasGlyph(char letter);
+
+// Every letter the font draws, in order.
+std::string glyphLetters();
+
 // Width of the stroke-centre box of `text`; the inked width is this plus 2 * radius.
-double textWidth(std::string_view text, const TextStyle &style);
+double textWidth(std::string_view text, const TextStyle& style);
 
 // Ink height of the stroke-centre box (cap line to baseline); inked height adds 2 * radius.
-constexpr double textHeight(const TextStyle &style) { return 6.0 * style.unitY; }
+constexpr double textHeight(const TextStyle& style) {
+    return 6.0 * style.unitY;
+}
 
 // Adds the anti-aliased coverage of `text` to `mask` (by union), with the stroke-centre box's top-left
 // corner at (left, top). Coverage comes from `samples` x `samples` point tests per pixel.
-void drawText(Mask &mask, std::string_view text, double left, double top, const TextStyle &style,
+void drawText(Mask& mask, std::string_view text, double left, double top, const TextStyle& style,
               int samples);

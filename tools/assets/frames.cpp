@@ -10,7 +10,7 @@ namespace {
 constexpr double kRimEnd = 1.1;
 constexpr double kRidgeEnd = 5.1;
 constexpr double kHairlineEnd = 6.1;
-constexpr double kGrooveEnd = 7.1;
+constexpr double kGrooveEnd = kWindowFrameDepth;
 constexpr double kShadowEnd = 11.5;
 
 // Bands measured outwards from the pane's edge.
@@ -19,7 +19,9 @@ constexpr double kPaneRidgeEnd = 4.6;
 constexpr double kPaneOuterLine = 5.6;
 constexpr double kPaneShadowEnd = 10.0;
 
-constexpr double cover(double limit, double d) { return clamp01(limit - d + 0.5); }
+constexpr double cover(double limit, double d) {
+    return clamp01(limit - d + 0.5);
+}
 
 Colour paneFill(int y) {
     static constexpr std::array<ColourStop, 3> kPanel{
@@ -29,7 +31,7 @@ Colour paneFill(int y) {
 
 } // namespace
 
-void paintWindowFrame(Canvas &canvas, const Outline &outline) {
+void paintWindowFrame(Canvas& canvas, const Outline& outline) {
     const std::vector<double> field = edgeDistances(outline, kShadowEnd + 1.0);
     const auto d = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= kSkinWidth || y >= kSkinHeight)
@@ -57,7 +59,7 @@ void paintWindowFrame(Canvas &canvas, const Outline &outline) {
     }
 }
 
-void paintPaneFrame(Canvas &canvas) {
+void paintPaneFrame(Canvas& canvas) {
     const Box pane = toBox(kNoticePane);
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, pane, 0.0); };
     const Rect area = kNoticePane.grown(int(kPaneShadowEnd) + 1);
@@ -81,4 +83,9 @@ void paintPaneFrame(Canvas &canvas) {
             canvas.blend(x, y, mix(paneFill(y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
         }
     }
+}
+
+Rect paneFrameBounds() {
+    // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
+    return kNoticePane.grown(int(kPaneOuterLine + 0.5));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 // Pixel rectangle, right and bottom exclusive.
 struct Rect {
     int left;
@@ -10,6 +12,14 @@ struct Rect {
     constexpr int width() const { return right - left; }
     constexpr int height() const { return bottom - top; }
     constexpr Rect grown(int by) const { return {left - by, top - by, right + by, bottom + by}; }
+    constexpr bool overlaps(const Rect& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+    // The smallest rectangle holding both.
+    constexpr Rect united(const Rect& o) const {
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                std::max(bottom, o.bottom)};
+    }
 };
 
 // Continuous rectangle in pixel space; pixel (x, y) covers [x, x + 1) x [y, y + 1).
@@ -24,12 +34,12 @@ struct Box {
     constexpr Box inset(double by) const { return {left + by, top + by, right - by, bottom - by}; }
 };
 
-constexpr Box toBox(const Rect &r) {
+constexpr Box toBox(const Rect& r) {
     return {double(r.left), double(r.top), double(r.right), double(r.bottom)};
 }
 
 // Signed distance to a rounded box: negative inside, positive outside.
-double roundBoxDistance(double x, double y, const Box &box, double radius);
+double roundBoxDistance(double x, double y, const Box& box, double radius);
 
 // IEEE square root: correctly rounded, so identical on every machine.
 double sqrtOf(double v);
@@ -44,7 +54,7 @@ constexpr double coverFromDistance(double signedDistance) {
 }
 
 // Unit gradient of a distance function by central differences; (0, 0) where it is flat.
-template <class Distance> void unitGradient(Distance distance, double x, double y, double &nx, double &ny) {
+template <class Distance> void unitGradient(Distance distance, double x, double y, double& nx, double& ny) {
     const double gx = distance(x + 0.5, y) - distance(x - 0.5, y);
     const double gy = distance(x, y + 0.5) - distance(x, y - 0.5);
     const double length = gx * gx + gy * gy;

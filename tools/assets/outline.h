@@ -16,17 +16,16 @@ struct Outline {
     }
 };
 
-constexpr int kCornerCut = 8;                  // diagonal cut at both top corners
-constexpr int kBottomRows = 28;                // rows whose sides curve into the tab
-constexpr int kTabBottomCut = 281;             // each side on the last row, leaving a 268 px tab
-constexpr int kKeyPixelTotal = 8763;           // all cut pixels, which the launcher's region code expects
-constexpr int kKeyRunTotal = 72;               // two runs in each of the 8 + 28 cut rows
-constexpr Rect kStartWell{263, 564, 560, 612}; // must stay inside the window
+constexpr int kCornerCut = 8;        // diagonal cut at both top corners
+constexpr int kBottomRows = 28;      // rows whose sides curve into the tab
+constexpr int kTabBottomCut = 281;   // each side on the last row, leaving a 268 px tab
+constexpr int kKeyPixelTotal = 8763; // all cut pixels, which the launcher's region code expects
+constexpr int kKeyRunTotal = 72;     // two runs in each of the 8 + 28 cut rows
 
 // Builds the outline and checks it against the totals the launcher relies on; on failure returns false
 // and describes the broken rule in `error`.
-bool buildOutline(Outline &outline, std::string &error);
+bool buildOutline(Outline& outline, std::string& error);
 
 // Distance from each pixel centre to the window's edge, capped at `limit`; 0 on cut pixels.
 // Row-major, kSkinWidth x kSkinHeight.
-std::vector<double> edgeDistances(const Outline &outline, double limit);
+std::vector<double> edgeDistances(const Outline& outline, double limit);

@@ -42,13 +42,20 @@ void AssessSkin(const SkinCheck& check, std::vector<Message>& messages) {
         warn("Alpha below 255 inside the window: " + Counted(f.translucent.pixels, "pixel") + " within " +
              SpreadBox(f.translucent) + ". The launcher ignores alpha and shows such pixels opaque.");
     }
-    for (const Placement& placement : f.placements) {
+    const auto where = [&](const Placement& placement) {
         const TABLE_RECT& r = placement.rect;
-        const std::string where = placement.name + " at " + BoxText(r.left, r.top, r.right, r.bottom);
+        return placement.name + " at " + BoxText(r.left, r.top, r.right, r.bottom);
+    };
+    for (std::size_t i = 0; i < f.placements.size(); ++i) {
+        const Placement& placement = f.placements[i];
         if (placement.beyondSkin)
-            warn(where + " reaches past the skin's edge.");
+            warn(where(placement) + " reaches past the skin's edge.");
         if (placement.cutPixels > 0)
-            warn(where + " loses " + Counted(placement.cutPixels, "pixel") + " to the cut.");
+            warn(where(placement) + " loses " + Counted(placement.cutPixels, "pixel") + " to the cut.");
+        for (const std::size_t other : placement.overlapping) {
+            if (other > i)
+                warn(where(placement) + " overlaps " + where(f.placements[other]) + ".");
+        }
     }
 }
 

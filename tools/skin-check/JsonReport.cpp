@@ -53,6 +53,11 @@ void WriteSkin(JsonWriter& json, const SkinCheck& check) {
         json.BoolField("inside", placement.Inside());
         json.NumberField("cutPixels", placement.cutPixels);
         json.BoolField("beyondSkin", placement.beyondSkin);
+        json.Key("overlaps");
+        json.BeginArray();
+        for (const std::size_t other : placement.overlapping)
+            json.String(f.placements[other].name);
+        json.EndArray();
         json.EndObject();
     }
     json.EndArray();

@@ -58,7 +58,7 @@ BgraImage MakeOutlinePreview(const BgraImage& skin, const SkinFindings& findings
     for (const Placement& placement : findings.placements) {
         const TABLE_RECT& r = placement.rect;
         Frame(preview, r.left, r.top, r.right, r.bottom,
-              placement.Inside() ? kInsideRectColour : kCutRectColour);
+              placement.Clear() ? kInsideRectColour : kCutRectColour);
     }
     return preview;
 }

@@ -129,7 +129,9 @@ std::string ButtonName(const BUTTON_DATA& button) {
 }
 
 Placement Place(const std::string& name, const TABLE_RECT& rect, const SkinFindings& findings) {
-    Placement placement{name, rect};
+    Placement placement;
+    placement.name = name;
+    placement.rect = rect;
     placement.beyondSkin =
         rect.left < 0 || rect.top < 0 || rect.right > findings.width || rect.bottom > findings.height;
     for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, findings.height); ++y) {
@@ -174,5 +176,19 @@ SkinFindings AnalyseSkin(const BgraImage& skin) {
         findings.placements.push_back(Place(ButtonName(button), FaceRect(button), findings));
     for (const BROWSER_DATA& pane : kBrowserData)
         findings.placements.push_back(Place("pane " + std::to_string(pane.id), PaneRect(pane), findings));
+    MarkOverlaps(findings.placements);
     return findings;
+}
+
+void MarkOverlaps(std::vector<Placement>& placements) {
+    for (Placement& placement : placements)
+        placement.overlapping.clear();
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+        for (std::size_t j = i + 1; j < placements.size(); ++j) {
+            if (RectsOverlap(placements[i].rect, placements[j].rect)) {
+                placements[i].overlapping.push_back(j);
+                placements[j].overlapping.push_back(i);
+            }
+        }
+    }
 }

@@ -34,13 +34,15 @@ struct PixelSpread {
     void Add(int x, int y);
 };
 
-// A table rectangle and how much of it the window region cuts away.
+// A table rectangle, how much of it the window region cuts away, and which other rectangles it overlaps.
 struct Placement {
     std::string name;
     TABLE_RECT rect;
     long long cutPixels = 0;
-    bool beyondSkin = false; // reaches past the skin's edge
+    bool beyondSkin = false;              // reaches past the skin's edge
+    std::vector<std::size_t> overlapping; // indexes of the other placements it overlaps
     bool Inside() const { return cutPixels == 0 && !beyondSkin; }
+    bool Clear() const { return Inside() && overlapping.empty(); }
 };
 
 struct SkinFindings {
@@ -63,3 +65,6 @@ constexpr int kHaloReach = 96;
 constexpr int kHaloReachAtCut = 160;
 
 SkinFindings AnalyseSkin(const BgraImage& skin);
+
+// Records in each placement the others whose rectangles it overlaps.
+void MarkOverlaps(std::vector<Placement>& placements);

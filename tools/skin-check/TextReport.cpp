@@ -30,7 +30,10 @@ void WriteSkin(std::ostream& out, const SkinCheck& check) {
     for (const Placement& placement : f.placements) {
         const TABLE_RECT& r = placement.rect;
         out << "    " << placement.name << " " << BoxText(r.left, r.top, r.right, r.bottom) << ": "
-            << (placement.Inside() ? "inside the kept area" : "NOT inside the kept area") << "\n";
+            << (placement.Inside() ? "inside the kept area" : "NOT inside the kept area");
+        for (const std::size_t other : placement.overlapping)
+            out << "; overlaps " << f.placements[other].name;
+        out << "\n";
     }
 }
 

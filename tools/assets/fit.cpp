@@ -1,0 +1,221 @@
+#include "fit.h"
+
+#include "button_look.h"
+#include "button_painter.h"
+#include "canvas.h"
+#include "console.h"
+#include "font.h"
+#include "frames.h"
+#include "wells.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kLargestResourceId = 65535;
+
+std::string rectText(const Rect& r) {
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" + std::to_string(r.right) +
+           ", " + std::to_string(r.bottom) + ")";
+}
+
+std::string nameOf(const ButtonFace& b) {
+    const std::string label = *b.label != '\0' ? std::string(" \"") + b.label + "\"" : "";
+    return "button " + std::to_string(b.id) + label + " at " + rectText(b.face);
+}
+
+std::string trayName(const Tray& tray) {
+    std::string ids;
+    for (const int id : tray.ids) {
+        ids += (ids.empty() ? "" : ", ") + std::to_string(id);
+    }
+    return "the tray " + rectText(tray.rect) + " around button" + (tray.ids.size() > 1 ? "s " : " ") + ids;
+}
+
+class FitCheck {
+public:
+    FitCheck(const std::vector<ButtonFace>& buttons, const Outline& outline, const Rect& logo)
+        : buttons_(buttons), edgeDistance_(edgeDistances(outline, kWindowFrameDepth + 1.0)), logo_(logo),
+          paneFrame_(paneFrameBounds()) {}
+
+    std::vector<std::string> run() {
+        for (std::size_t i = 0; i < buttons_.size(); ++i) {
+            checkImages(i);
+            checkLabel(buttons_[i]);
+            checkPlace(buttons_[i]);
+            for (std::size_t j = i + 1; j < buttons_.size(); ++j) {
+                checkPair(buttons_[i], buttons_[j]);
+            }
+        }
+        const std::vector<Tray> trays = traysOf(buttons_, logo_);
+        for (std::size_t i = 0; i < trays.size(); ++i) {
+            checkTray(trays[i]);
+            for (std::size_t j = i + 1; j < trays.size(); ++j) {
+                if (trays[i].rect.overlaps(trays[j].rect)) {
+                    problems_.push_back(trayName(trays[i]) + " overlaps " + trayName(trays[j]) + ".");
+                }
+            }
+        }
+        return problems_;
+    }
+
+private:
+    void say(const ButtonFace& b, const std::string& text) { problems_.push_back(nameOf(b) + ": " + text); }
+
+    void checkImages(std::size_t index) {
+        const ButtonFace& b = buttons_[index];
+        const auto valid = [](int id) { return id > 0 && id <= kLargestResourceId; };
+        if (!valid(b.normalId) || !valid(b.hoverId) || b.normalId == b.hoverId) {
+            say(b, "its normal and hover images need two ids of their own between 1 and " +
+                       std::to_string(kLargestResourceId) + ", not " + std::to_string(b.normalId) + " and " +
+                       std::to_string(b.hoverId) + ".");
+        }
+        for (const int id : {b.pressedId, b.disabledId}) {
+            if (id != 0 && id != b.normalId && id != b.hoverId) {
+                say(b,
+                    "it names image " + std::to_string(id) +
+                        " for its pressed or disabled face; the generator paints only the normal and hover "
+                        "faces, so name one of those or 0.");
+            }
+        }
+        for (std::size_t j = 0; j < index; ++j) {
+            const ButtonFace& other = buttons_[j];
+            if (other.id == b.id) {
+                say(b, "its control id is also that of " + nameOf(other) + ".");
+            }
+            for (const int id : {b.normalId, b.hoverId}) {
+                if (id == other.normalId || id == other.hoverId) {
+                    say(b, "image " + std::to_string(id) + " is also a face of " + nameOf(other) +
+                               "; each face is painted from its own place on the skin.");
+                }
+            }
+        }
+    }
+
+    void checkLabel(const ButtonFace& b) {
+        if (b.kind == ButtonKind::Minimise || b.kind == ButtonKind::Close) {
+            return;
+        }
+        std::string missing;
+        for (const char* letter = b.label; *letter != '\0'; ++letter) {
+            if (!hasGlyph(*letter) && missing.find(*letter) == std::string::npos) {
+                missing += *letter;
+            }
+        }
+        if (!missing.empty()) {
+            say(b, "the face font cannot draw \"" + missing + "\" of its label; it draws \"" +
+                       glyphLetters() + "\".");
+        }
+        // The plate's outline and bevel take a pixel inside its edge.
+        const double inset = lookOf(b.kind, false).plate.inset + 1.0;
+        const LabelInk ink = labelInk(b);
+        const int roomX = b.face.width() - int(2.0 * inset);
+        const int roomY = b.face.height() - int(2.0 * inset);
+        if (ink.width > roomX || ink.height > roomY) {
+            say(b, "its label needs " + std::to_string(int(std::ceil(ink.width))) + " x " +
+                       std::to_string(int(std::ceil(ink.height))) + " pixels; the face has room for " +
+                       std::to_string(roomX) + " x " + std::to_string(roomY) + ".");
+        }
+    }
+
+    // Inside the window, and clear of the opaque bands the frame paints along the cut edge: every pixel of
+    // the box rounded by `radius`.
+    bool clearOfFrame(const Box& box, double radius) const {
+        if (box.left < 0.0 || box.top < 0.0 || box.right > kSkinWidth || box.bottom > kSkinHeight) {
+            return false;
+        }
+        const Rect area = boundsOf(box, 0);
+        for (int y = std::max(area.top, 0); y < std::min(area.bottom, kSkinHeight); ++y) {
+            for (int x = std::max(area.left, 0); x < std::min(area.right, kSkinWidth); ++x) {
+                const bool inside = roundBoxDistance(x + 0.5, y + 0.5, box, radius) < 0.0;
+                if (inside &&
+                    edgeDistance_[std::size_t(y) * kSkinWidth + std::size_t(x)] < kWindowFrameDepth + 0.5) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    static bool standsOnPlinth(const Rect& r) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                if (plinthDistance(x + 0.5, y + 0.5) > 0.0) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    void checkPlace(const ButtonFace& b) {
+        const Rect well = wellInk(b);
+        const PlateLook plate = lookOf(b.kind, false).plate;
+        if (!clearOfFrame(toBox(drawnFace(b)).inset(plate.inset), plate.radius)) {
+            say(b, "its plate comes within " + std::to_string(int(kWindowFrameDepth)) +
+                       " pixels of the window's cut edge, where the frame is painted.");
+        }
+        if (well.overlaps(logo_)) {
+            say(b, "its well " + rectText(well) + " overlaps the logo at " + rectText(logo_) + ".");
+        }
+        if (well.overlaps(paneFrame_)) {
+            say(b, "its well " + rectText(well) + " overlaps the notice pane's frame at " +
+                       rectText(paneFrame_) + ".");
+        }
+        if (b.onPlinth && !standsOnPlinth(drawnFace(b))) {
+            const auto step = [](const Box& box) {
+                return rectText(Rect{int(box.left), int(box.top), int(box.right), int(box.bottom)});
+            };
+            say(b, "its face reaches off the plinth, whose steps span " + step(plinthUpperStep()) + " and " +
+                       step(plinthLowerStep()) + ".");
+        }
+    }
+
+    // Wells may meet at their lips, but a well must not reach into a face that stands in another well.
+    void checkPair(const ButtonFace& a, const ButtonFace& b) {
+        if (a.face.overlaps(b.face)) {
+            say(b, "it overlaps " + nameOf(a) + ".");
+            return;
+        }
+        if (a.onPlinth && b.onPlinth) {
+            return;
+        }
+        const auto reaches = [](const ButtonFace& from, const ButtonFace& into) {
+            const Box hole = wellHole(from);
+            const Rect face = drawnFace(into);
+            return hole.left < face.right && face.left < hole.right && hole.top < face.bottom &&
+                   face.top < hole.bottom;
+        };
+        if (reaches(a, b) || reaches(b, a)) {
+            say(b, "its well and that of " + nameOf(a) + " reach into each other's faces.");
+        }
+    }
+
+    void checkTray(const Tray& tray) {
+        if (!clearOfFrame(toBox(tray.rect), 0.0)) {
+            problems_.push_back(trayName(tray) + " comes within " + std::to_string(int(kWindowFrameDepth)) +
+                                " pixels of the window's cut edge, where the frame is painted.");
+        }
+        if (tray.rect.overlaps(logo_)) {
+            problems_.push_back(trayName(tray) + " overlaps the logo at " + rectText(logo_) + ".");
+        }
+        if (tray.rect.overlaps(paneFrame_)) {
+            problems_.push_back(trayName(tray) + " overlaps the notice pane's frame at " +
+                                rectText(paneFrame_) + ".");
+        }
+    }
+
+    const std::vector<ButtonFace>& buttons_;
+    const std::vector<double> edgeDistance_;
+    const Rect logo_;
+    const Rect paneFrame_;
+    std::vector<std::string> problems_;
+};
+
+} // namespace
+
+std::vector<std::string> misfits(const std::vector<ButtonFace>& buttons, const Outline& outline,
+                                 const Rect& logo) {
+    return FitCheck(buttons, outline, logo).run();
+}
