@@ -24,7 +24,8 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
-    // The object bound to hWnd, or nullptr.
+    // The object bound to hWnd, or nullptr: for a window of another thread, of another process or of no
+    // object of this framework.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // Windows of a class from AfxRegisterWndClass are bound from WM_NCCREATE on; windows of any other class
@@ -128,7 +129,8 @@ private:
                                                  UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
     static bool IsFrameworkClass(LPCWSTR lpszClassName);
 
-    void Bind(HWND hWnd, Binding binding);
+    // false without an application object, or when hWnd is bound already.
+    bool Bind(HWND hWnd, Binding binding);
     void Unbind();
     // Keeps the message current for Default() while WindowProc runs, and unbinds after WM_NCDESTROY.
     LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
