@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "CmdTarget.h"
+#include "GdiObjects.h"
 #include "Geometry.h"
 #include "MessageMapEntries.h"
 #include "WideString.h"
@@ -70,7 +71,8 @@ public:
     BOOL IsWindowEnabled() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
-    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+    // The system takes the region when this succeeds; otherwise it is deleted here.
+    int SetWindowRgn(CRgn region, BOOL bRedraw);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     DWORD GetStyle() const;

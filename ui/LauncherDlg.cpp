@@ -7,6 +7,8 @@
 #include "SkinRegion.h"
 #include "resource.h"
 
+#include <utility>
+
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
@@ -46,7 +48,11 @@ BOOL CLauncherDlg::OnInitDialog() {
         return FALSE;
     }
     CentreOnSkin();
-    SetWindowRgn(m_hSkinRgn, TRUE);
+    CRgn skinRegion;
+    skinRegion.Attach(m_hSkinRgn);
+    if (!SetWindowRgn(std::move(skinRegion), TRUE)) {
+        m_hSkinRgn = nullptr;
+    }
 
     m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
     if (!m_ui.Build(this)) {
