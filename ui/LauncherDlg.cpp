@@ -141,8 +141,13 @@ void CLauncherDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     }
 }
 
+// A second request can come before the window ends: a double click posts two, and the shell's start of the
+// patcher may show a prompt whose modal loop dispatches the other. Only the first starts the patcher.
 LRESULT CLauncherDlg::OnStart(WPARAM, LPARAM) {
-    LaunchPatcher(GetSafeHwnd());
+    if (!m_bStartRequested) {
+        m_bStartRequested = true;
+        LaunchPatcher(GetSafeHwnd());
+    }
     EndDialog(0);
     return 0;
 }
