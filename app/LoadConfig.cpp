@@ -8,42 +8,19 @@
 
 namespace {
 
-// IMAGE_LOAD_CONFIG_DIRECTORY32 up to the SafeSEH table, with the field MinGW's header still calls Reserved1
-// under its name. Without a SafeSEH table (both fields 0) exception handlers are checked as before.
-struct LoadConfigDirectory32 {
-    DWORD Size;
-    DWORD TimeDateStamp;
-    WORD MajorVersion;
-    WORD MinorVersion;
-    DWORD GlobalFlagsClear;
-    DWORD GlobalFlagsSet;
-    DWORD CriticalSectionDefaultTimeout;
-    DWORD DeCommitFreeBlockThreshold;
-    DWORD DeCommitTotalFreeThreshold;
-    DWORD LockPrefixTable;
-    DWORD MaximumAllocationSize;
-    DWORD VirtualMemoryThreshold;
-    DWORD ProcessHeapFlags;
-    DWORD ProcessAffinityMask;
-    WORD CSDVersion;
-    WORD DependentLoadFlags;
-    DWORD EditList;
-    DWORD SecurityCookie;
-    DWORD SEHandlerTable;
-    DWORD SEHandlerCount;
-};
-static_assert(sizeof(LoadConfigDirectory32) == sizeof(IMAGE_LOAD_CONFIG_DIRECTORY32), "the system's layout");
-static_assert(offsetof(LoadConfigDirectory32, DependentLoadFlags) == 0x36, "where the loader reads it");
+// MinGW's header still calls DependentLoadFlags by its old name, Reserved1. Without a SafeSEH table (both
+// its fields 0) exception handlers are checked as they were without a load configuration.
+static_assert(offsetof(IMAGE_LOAD_CONFIG_DIRECTORY32, Reserved1) == 0x36, "where the loader reads the flags");
 
-constexpr LoadConfigDirectory32 MakeLoadConfig() {
-    LoadConfigDirectory32 config = {};
+constexpr IMAGE_LOAD_CONFIG_DIRECTORY32 MakeLoadConfig() {
+    IMAGE_LOAD_CONFIG_DIRECTORY32 config = {};
     config.Size = sizeof config;
-    config.DependentLoadFlags = LOAD_LIBRARY_SEARCH_SYSTEM32;
+    config.Reserved1 = LOAD_LIBRARY_SEARCH_SYSTEM32;
     return config;
 }
 
 } // namespace
 
 // The name the Microsoft linker, and newer GNU linkers, fill the header's entry from.
-extern "C" __attribute__((used, section(".lcfg"))) const LoadConfigDirectory32 _load_config_used =
+extern "C" __attribute__((used, section(".lcfg"))) const IMAGE_LOAD_CONFIG_DIRECTORY32 _load_config_used =
     MakeLoadConfig();

@@ -16,31 +16,9 @@ namespace {
 
 std::wstring g_executable;
 
-// The 32-bit load configuration's fields up to the SafeSEH table, at the offsets the loader reads.
-struct LoadConfig32 {
-    DWORD Size;
-    DWORD TimeDateStamp;
-    WORD MajorVersion;
-    WORD MinorVersion;
-    DWORD GlobalFlagsClear;
-    DWORD GlobalFlagsSet;
-    DWORD CriticalSectionDefaultTimeout;
-    DWORD DeCommitFreeBlockThreshold;
-    DWORD DeCommitTotalFreeThreshold;
-    DWORD LockPrefixTable;
-    DWORD MaximumAllocationSize;
-    DWORD VirtualMemoryThreshold;
-    DWORD ProcessHeapFlags;
-    DWORD ProcessAffinityMask;
-    WORD CSDVersion;
-    WORD DependentLoadFlags;
-    DWORD EditList;
-    DWORD SecurityCookie;
-    DWORD SEHandlerTable;
-    DWORD SEHandlerCount;
-};
-static_assert(offsetof(LoadConfig32, DependentLoadFlags) == 0x36, "as Windows 10 reads it");
-static_assert(sizeof(LoadConfig32) == 72, "through the SafeSEH table");
+// MinGW's header calls DependentLoadFlags by its old name, Reserved1.
+static_assert(offsetof(IMAGE_LOAD_CONFIG_DIRECTORY32, Reserved1) == 0x36, "where Windows 10 reads the flags");
+static_assert(sizeof(IMAGE_LOAD_CONFIG_DIRECTORY32) == 72, "through the SafeSEH table");
 
 TEST(ImportTable, IsA32BitGuiProgram) {
     const PeImage image(g_executable);
@@ -68,13 +46,14 @@ TEST(ImportTable, LoadConfigurationKeepsTheStaticDependenciesToTheSystemDirector
     const PeImage image(g_executable);
     const IMAGE_DATA_DIRECTORY& entry = image.Directory(IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG);
     ASSERT_NE(entry.VirtualAddress, 0u) << "the header names no load configuration";
-    const auto* config =
-        reinterpret_cast<const LoadConfig32*>(image.At(entry.VirtualAddress, sizeof(LoadConfig32)));
+    const auto* config = reinterpret_cast<const IMAGE_LOAD_CONFIG_DIRECTORY32*>(
+        image.At(entry.VirtualAddress, sizeof(IMAGE_LOAD_CONFIG_DIRECTORY32)));
     ASSERT_NE(config, nullptr) << "the entry points outside the image's sections";
     // A 32-bit loader takes 64 (what Windows XP required) or the structure's own size.
     EXPECT_TRUE(entry.Size == 64 || entry.Size == config->Size) << entry.Size;
-    EXPECT_GE(config->Size, offsetof(LoadConfig32, EditList)) << "too short to hold DependentLoadFlags";
-    EXPECT_EQ(config->DependentLoadFlags, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    EXPECT_GE(config->Size, offsetof(IMAGE_LOAD_CONFIG_DIRECTORY32, EditList))
+        << "too short to hold DependentLoadFlags";
+    EXPECT_EQ(config->Reserved1, LOAD_LIBRARY_SEARCH_SYSTEM32) << "DependentLoadFlags";
     // No SafeSEH table: exception handlers are checked as without a load configuration.
     EXPECT_EQ(config->SEHandlerTable, 0u);
     EXPECT_EQ(config->SEHandlerCount, 0u);
