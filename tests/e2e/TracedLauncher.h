@@ -19,7 +19,6 @@ public:
     // The launcher's visible window, once it has one; null when none came in time or the process ended.
     HWND WaitForWindow(DWORD timeoutMs = 60000);
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
-    DWORD ProcessId() const { return m_processId; }
     // The launcher process's lines of the debug output so far, without the process prefix of each.
     std::vector<std::string> LogLines() const;
 
