@@ -2,8 +2,6 @@
 
 #include <exdispid.h>
 
-#include <vector>
-
 #include "PostData.h"
 
 BEGIN_EVENTSINK_MAP(SimpleBrowser, CWnd)
@@ -35,10 +33,9 @@ void SimpleBrowser::OnBeforeNavigate2Event(IDispatch* pDisp, VARIANT* pUrl, VARI
     if (!IsTopLevel(pDisp)) {
         return;
     }
-    const std::vector<BYTE> postData = CopyPostData(pPostData);
-    const bool cancel = OnBeforeNavigate2(StringOf(pUrl), StringOf(pTargetFrame),
-                                          postData.empty() ? nullptr : postData.data(),
-                                          static_cast<LONG>(postData.size()), StringOf(pHeaders));
+    const CPostDataCopy postData = CopyPostData(pPostData);
+    const bool cancel = OnBeforeNavigate2(StringOf(pUrl), StringOf(pTargetFrame), postData.Data(),
+                                          static_cast<LONG>(postData.Size()), StringOf(pHeaders));
     if (pCancel != nullptr) {
         *pCancel = cancel ? VARIANT_TRUE : VARIANT_FALSE;
     }

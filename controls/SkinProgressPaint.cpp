@@ -10,6 +10,9 @@ int RoundDown(int position, int sliceLength) {
 } // namespace
 
 // The whole bar lives in a cached picture; a paint is one block copy unless the size or the pieces moved.
+// Without its picture (GDI exhausted, or a bar too large for one) the bar draws straight into the window,
+// and that counts as drawn: its refreshes then leave it be until its geometry changes, instead of asking
+// for the next paint at every one. The picture is tried again at the next paint.
 void CSkinProgress::OnPaint() {
     CPaintDC dc(this);
     if (!IsReady()) {
@@ -19,16 +22,20 @@ void CSkinProgress::OnPaint() {
     CRect client;
     GetClientRect(&client);
     const bool sameSize = client.Width() == m_rcDrawn.Width() && client.Height() == m_rcDrawn.Height();
-    if (!sameSize) {
+    bool freshPicture = false;
+    if (!sameSize || m_bmpPicture.GetSafeHandle() == nullptr) {
         m_bmpPicture.DeleteObject();
-        m_bmpPicture.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+        freshPicture = m_bmpPicture.CreateCompatibleBitmap(&dc, client.Width(), client.Height()) != FALSE;
     }
     CMemoryDC picture(dc);
     const CSelectObjectScope selectPicture(picture, m_bmpPicture);
     if (!picture.IsValid() || !selectPicture.Succeeded()) {
+        DrawSlices(&dc, geometry);
+        m_rcDrawn = client;
+        m_bmpPicture.DeleteObject();
         return;
     }
-    if (!sameSize || GeometryChanged(geometry)) {
+    if (freshPicture || GeometryChanged(geometry)) {
         DrawSlices(&picture, geometry);
         m_rcDrawn = client;
     }

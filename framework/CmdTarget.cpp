@@ -14,6 +14,7 @@ struct MessageKey {
     UINT id;
 };
 
+// Only for a notification whose header may be read.
 MessageKey KeyOf(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     switch (message) {
@@ -36,6 +37,10 @@ bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, const MessageKey& key)
 }
 
 } // namespace
+
+const NMHDR* AfxNotifyHeader(LPARAM lParam) {
+    return lParam != 0 && !::InSendMessage() ? reinterpret_cast<const NMHDR*>(lParam) : nullptr;
+}
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     static constexpr AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxResult::Handled, nullptr}};
@@ -76,7 +81,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
 
 BOOL CCmdTarget::DispatchToMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     const bool isNotify = message == WM_NOTIFY || message == WM_REFLECT_BASE + WM_NOTIFY;
-    if (isNotify && lParam == 0) {
+    if (isNotify && AfxNotifyHeader(lParam) == nullptr) {
         return FALSE;
     }
     const MessageKey key = KeyOf(message, wParam, lParam);

@@ -5,6 +5,12 @@
 #include "EventSinkMap.h"
 #include "MessageMap.h"
 
+// The header of a WM_NOTIFY, or nullptr when it must not be read: the system passes the pointer between
+// processes as it is, so one sent from another thread (perhaps of another program) means nothing here. The
+// system tells only whether the message being handled came from another thread, so a notification sent
+// on this thread while such a message is handled is not read either.
+const NMHDR* AfxNotifyHeader(LPARAM lParam);
+
 class CObject {
 public:
     virtual ~CObject() = default;

@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "PendingBinding.h"
 #include "WinApp.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -28,8 +29,11 @@ INT_PTR CDialog::DoModal() {
     }
     m_endRequested = false;
     m_nModalResult = -1;
-    const HWND hDlg = ::CreateDialogIndirectParamW(hResources, pTemplate, hParent, &CDialog::DialogProc,
-                                                   reinterpret_cast<LPARAM>(this));
+    HWND hDlg = nullptr;
+    {
+        const CPendingBinding<CDialog> pending(this);
+        hDlg = ::CreateDialogIndirectParamW(hResources, pTemplate, hParent, &CDialog::DialogProc, 0);
+    }
     if (hDlg != nullptr) {
         // Like DialogBox, show the dialog even when its template lacks WS_VISIBLE.
         if (!m_endRequested && !::IsWindowVisible(hDlg)) {
@@ -111,13 +115,15 @@ BOOL CDialog::OnCmdMsg(UINT nID, int nCode) {
 }
 
 // Everything after WM_INITDIALOG reaches the object through its subclass, so the dialog manager's own
-// processing is the object's DefWindowProc and this procedure has nothing more to answer.
-INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_INITDIALOG) {
+// processing is the object's DefWindowProc and this procedure has nothing more to answer. The object is
+// the one DoModal is creating the dialog for, not the message's lParam: any program can send a dialog
+// WM_INITDIALOG, and one that is bound already is initialised already.
+INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG || FromHandlePermanent(hDlg) != nullptr) {
         return FALSE;
     }
-    auto* const pDialog = reinterpret_cast<CDialog*>(lParam);
-    if (!pDialog->SubclassWindow(hDlg)) {
+    CDialog* const pDialog = CPendingBinding<CDialog>::Take();
+    if (pDialog == nullptr || !pDialog->SubclassWindow(hDlg)) {
         return FALSE;
     }
     return pDialog->OnInitDialog();

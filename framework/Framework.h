@@ -14,6 +14,7 @@
 #include "Wnd.h"
 #include "Dialog.h"
 #include "WinApp.h"
+#include "SystemLibrary.h"
 #include "Dc.h"
 #include "SelectObjectScope.h"
 #include "GdiObjects.h"

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "SystemLibrary.h"
 #include "Wnd.h"
 
 namespace {
@@ -114,6 +115,7 @@ BOOL AfxEnableControlContainer() {
 }
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) {
+    AfxRestrictDllSearchToSystem();
     if (g_pApp == nullptr) {
         return -1;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CmdTarget.h"
+#include "WndBindingMap.h"
 #include "WndClassNameStore.h"
 
 class CWnd;
@@ -36,12 +37,15 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    friend class CWnd;
     friend LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon);
     friend BOOL AfxEnableControlContainer();
 
     std::wstring m_appName;
     std::wstring m_registryKey;
     CWndClassNameStore m_wndClassNames;
+    // Without an application object no window can be bound.
+    CWndBindingMap m_windowBindings;
     BOOL m_controlContainerEnabled = FALSE;
     bool m_oleInitialized = false;
 };

@@ -2,14 +2,8 @@
 
 #include <commctrl.h>
 
+#include "PendingBinding.h"
 #include "WinApp.h"
-
-namespace {
-
-// The window property that points from a window to its bound object.
-constexpr wchar_t kBoundObjectProperty[] = L"Framework.BoundCWnd";
-
-} // namespace
 
 CWnd::~CWnd() {
     if (m_binding != Binding::None && ::IsWindow(m_hWnd)) {
@@ -17,8 +11,15 @@ CWnd::~CWnd() {
     }
 }
 
+// Only a window of the calling thread can be one of ours to use here: the handle may come from a message
+// of any program, and an object bound on another thread is that thread's to use.
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(::GetPropW(hWnd, kBoundObjectProperty)) : nullptr;
+    CWinApp* const pApp = AfxGetApp();
+    if (hWnd == nullptr || pApp == nullptr ||
+        ::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId()) {
+        return nullptr;
+    }
+    return pApp->m_windowBindings.Find(hWnd);
 }
 
 bool CWnd::IsFrameworkClass(LPCWSTR lpszClassName) {
@@ -40,13 +41,22 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     const HMENU hMenuOrId =
         (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
     const bool frameworkClass = IsFrameworkClass(lpszClassName);
-    const HWND hWnd = ::CreateWindowExW(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left,
-                                        rect.top, rect.right - rect.left, rect.bottom - rect.top, hParent,
-                                        hMenuOrId, AfxGetInstanceHandle(), frameworkClass ? this : nullptr);
+    HWND hWnd = nullptr;
+    {
+        const CPendingBinding<CWnd> pending(frameworkClass ? this : nullptr);
+        hWnd = ::CreateWindowExW(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                                 rect.right - rect.left, rect.bottom - rect.top, hParent, hMenuOrId,
+                                 AfxGetInstanceHandle(), nullptr);
+    }
     if (frameworkClass) {
         // A window that failed during creation may have been bound without reaching WM_NCDESTROY.
         if (hWnd == nullptr && m_hWnd != nullptr) {
             Unbind();
+        }
+        // One that was never bound would run without its object.
+        if (hWnd != nullptr && m_hWnd != hWnd) {
+            ::DestroyWindow(hWnd);
+            return FALSE;
         }
         return hWnd != nullptr;
     }
@@ -65,14 +75,17 @@ BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, 
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
+// A window's messages are handled on its own thread, so only a window of this thread can be subclassed.
 BOOL CWnd::SubclassWindow(HWND hWnd) {
-    if (m_hWnd != nullptr || !::IsWindow(hWnd) || FromHandlePermanent(hWnd) != nullptr) {
+    if (m_hWnd != nullptr || !::IsWindow(hWnd) ||
+        ::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId() ||
+        !Bind(hWnd, Binding::Subclass)) {
         return FALSE;
     }
     if (!::SetWindowSubclass(hWnd, &CWnd::SubclassedWindowProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+        Unbind();
         return FALSE;
     }
-    Bind(hWnd, Binding::Subclass);
     PreSubclassWindow();
     return TRUE;
 }
@@ -98,14 +111,20 @@ BOOL CWnd::PreTranslateMessage(MSG*) {
 
 void CWnd::PostNcDestroy() {}
 
-void CWnd::Bind(HWND hWnd, Binding binding) {
+bool CWnd::Bind(HWND hWnd, Binding binding) {
+    CWinApp* const pApp = AfxGetApp();
+    if (pApp == nullptr || !pApp->m_windowBindings.Add(hWnd, this)) {
+        return false;
+    }
     m_hWnd = hWnd;
     m_binding = binding;
-    ::SetPropW(hWnd, kBoundObjectProperty, this);
+    return true;
 }
 
 void CWnd::Unbind() {
-    ::RemovePropW(m_hWnd, kBoundObjectProperty);
+    if (CWinApp* const pApp = AfxGetApp()) {
+        pApp->m_windowBindings.Remove(m_hWnd);
+    }
     if (m_binding == Binding::Subclass) {
         ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassedWindowProc, 0);
     }
@@ -114,15 +133,16 @@ void CWnd::Unbind() {
 }
 
 LRESULT CALLBACK CWnd::FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        // CreateEx passes the object as the creation parameter of framework-class windows.
-        auto* pWnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (pWnd != nullptr && pWnd->m_hWnd == nullptr) {
-            pWnd->Bind(hWnd, Binding::WindowClass);
-            pWnd->PreSubclassWindow();
+    // The object is the one this thread's CreateEx is creating the window for; a window bound already
+    // takes no other, whoever sends it WM_NCCREATE.
+    if (message == WM_NCCREATE && FromHandlePermanent(hWnd) == nullptr) {
+        CWnd* const pPending = CPendingBinding<CWnd>::Take();
+        if (pPending != nullptr && pPending->m_hWnd == nullptr &&
+            pPending->Bind(hWnd, Binding::WindowClass)) {
+            pPending->PreSubclassWindow();
         }
     }
-    CWnd* pWnd = FromHandlePermanent(hWnd);
+    CWnd* const pWnd = FromHandlePermanent(hWnd);
     return pWnd ? pWnd->RouteMessage(message, wParam, lParam)
                 : ::DefWindowProcW(hWnd, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "CmdTarget.h"
+#include "GdiObjects.h"
 #include "Geometry.h"
 #include "MessageMapEntries.h"
 #include "WideString.h"
@@ -24,7 +25,8 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
-    // The object bound to hWnd, or nullptr.
+    // The object bound to hWnd, or nullptr: for a window of another thread, of another process or of no
+    // object of this framework.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // Windows of a class from AfxRegisterWndClass are bound from WM_NCCREATE on; windows of any other class
@@ -69,7 +71,8 @@ public:
     BOOL IsWindowEnabled() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
-    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+    // The system takes the region when this succeeds; otherwise it is deleted here.
+    int SetWindowRgn(CRgn region, BOOL bRedraw);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     DWORD GetStyle() const;
@@ -128,7 +131,8 @@ private:
                                                  UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
     static bool IsFrameworkClass(LPCWSTR lpszClassName);
 
-    void Bind(HWND hWnd, Binding binding);
+    // false without an application object, or when hWnd is bound already.
+    bool Bind(HWND hWnd, Binding binding);
     void Unbind();
     // Keeps the message current for Default() while WindowProc runs, and unbinds after WM_NCDESTROY.
     LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);

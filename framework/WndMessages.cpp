@@ -21,8 +21,10 @@ HWND NotifyingControl(UINT message, LPARAM lParam) {
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<HWND>(lParam);
-    case WM_NOTIFY:
-        return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+    case WM_NOTIFY: {
+        const NMHDR* const header = AfxNotifyHeader(lParam);
+        return header ? header->hwndFrom : nullptr;
+    }
     case WM_DRAWITEM: {
         const auto* drawItem = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         return drawItem && drawItem->CtlType != ODT_MENU ? drawItem->hwndItem : nullptr;
@@ -34,9 +36,12 @@ HWND NotifyingControl(UINT message, LPARAM lParam) {
 
 } // namespace
 
+// A notification comes from a child: a message naming any other window is not passed to that window.
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    CWnd* const pChild = FromHandlePermanent(NotifyingControl(message, lParam));
-    return pChild != nullptr && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult);
+    const HWND hChild = NotifyingControl(message, lParam);
+    CWnd* const pChild = FromHandlePermanent(hChild);
+    return pChild != nullptr && pChild != this && ::GetAncestor(hChild, GA_PARENT) == m_hWnd &&
+           pChild->OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

@@ -109,8 +109,12 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
                                                   reinterpret_cast<LPARAM>(hIcon)));
 }
 
-int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
-    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+int CWnd::SetWindowRgn(CRgn region, BOOL bRedraw) {
+    const int result = ::SetWindowRgn(m_hWnd, region, bRedraw);
+    if (result != 0) {
+        region.Detach();
+    }
+    return result;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {

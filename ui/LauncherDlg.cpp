@@ -7,6 +7,8 @@
 #include "SkinRegion.h"
 #include "resource.h"
 
+#include <utility>
+
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
@@ -46,7 +48,11 @@ BOOL CLauncherDlg::OnInitDialog() {
         return FALSE;
     }
     CentreOnSkin();
-    SetWindowRgn(m_hSkinRgn, TRUE);
+    CRgn skinRegion;
+    skinRegion.Attach(m_hSkinRgn);
+    if (!SetWindowRgn(std::move(skinRegion), TRUE)) {
+        m_hSkinRgn = nullptr;
+    }
 
     m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
     if (!m_ui.Build(this)) {
@@ -135,8 +141,13 @@ void CLauncherDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     }
 }
 
+// A second request can come before the window ends: a double click posts two, and the shell's start of the
+// patcher may show a prompt whose modal loop dispatches the other. Only the first starts the patcher.
 LRESULT CLauncherDlg::OnStart(WPARAM, LPARAM) {
-    LaunchPatcher(GetSafeHwnd());
+    if (!m_bStartRequested) {
+        m_bStartRequested = true;
+        LaunchPatcher(GetSafeHwnd());
+    }
     EndDialog(0);
     return 0;
 }

@@ -34,8 +34,9 @@ private:
 
     HICON m_hIcon;
     CUIBuilder m_ui;           // owns every control made from the tables
-    HRGN m_hSkinRgn = nullptr; // handed to the system by SetWindowRgn, never deleted here
+    HRGN m_hSkinRgn = nullptr; // the system's once the window takes it; deleted at once if it does not
     int m_nSkinWidth = 0;
     int m_nSkinHeight = 0;
-    CBitmap m_hSkinBitmap; // kept for every background paint until the window object goes
+    CBitmap m_hSkinBitmap;          // kept for every background paint until the window object goes
+    bool m_bStartRequested = false; // the patcher is started once per run
 };

@@ -2,41 +2,21 @@
 
 #include "Dib32.h"
 #include "Framework.h"
+#include "GdiplusSession.h"
 #include "resource.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
 #include <cstring>
 
 namespace {
 
-// GDI+ runs only for the length of one decode; the resulting DIB section does not need it.
-class GdiplusSession {
-public:
-    GdiplusSession() {
-        const Gdiplus::GdiplusStartupInput input;
-        m_started = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession() {
-        if (m_started)
-            Gdiplus::GdiplusShutdown(m_token);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-
-    bool Started() const { return m_started; }
-
-private:
-    ULONG_PTR m_token = 0;
-    bool m_started = false;
-};
-
+// A decoded image, disposed of when this goes.
 class GpBitmapRef {
 public:
-    GpBitmapRef() = default;
+    explicit GpBitmapRef(const GdiplusApi& api) : m_api(api) {}
     ~GpBitmapRef() {
-        if (m_bitmap)
-            Gdiplus::DllExports::GdipDisposeImage(m_bitmap);
+        if (m_bitmap) {
+            m_api.DisposeImage(m_bitmap);
+        }
     }
     GpBitmapRef(const GpBitmapRef&) = delete;
     GpBitmapRef& operator=(const GpBitmapRef&) = delete;
@@ -45,6 +25,7 @@ public:
     Gdiplus::GpBitmap* Get() const { return m_bitmap; }
 
 private:
+    const GdiplusApi& m_api;
     Gdiplus::GpBitmap* m_bitmap = nullptr;
 };
 
@@ -61,12 +42,12 @@ CComPtr<IStream> StreamOverBytes(const void* bytes, DWORD size) {
 
 // Copies the decoded pixels, as non-premultiplied 32-bpp ARGB (bytes blue, green, red, alpha), into
 // a new bottom-up DIB section of the same size.
-HBITMAP CopyToDibSection(Gdiplus::GpBitmap* bitmap) {
+HBITMAP CopyToDibSection(const GdiplusApi& api, Gdiplus::GpBitmap* bitmap) {
     using namespace Gdiplus;
     UINT width = 0;
     UINT height = 0;
-    if (DllExports::GdipGetImageWidth(bitmap, &width) != Ok ||
-        DllExports::GdipGetImageHeight(bitmap, &height) != Ok || width == 0 || height == 0)
+    if (api.GetImageWidth(bitmap, &width) != Ok || api.GetImageHeight(bitmap, &height) != Ok || width == 0 ||
+        height == 0)
         return nullptr;
 
     void* bits = nullptr;
@@ -76,8 +57,7 @@ HBITMAP CopyToDibSection(Gdiplus::GpBitmap* bitmap) {
 
     const GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
     BitmapData locked = {};
-    if (DllExports::GdipBitmapLockBits(bitmap, &all, ImageLockModeRead, PixelFormat32bppARGB, &locked) !=
-        Ok) {
+    if (api.BitmapLockBits(bitmap, &all, ImageLockModeRead, PixelFormat32bppARGB, &locked) != Ok) {
         DeleteObject(dib);
         return nullptr;
     }
@@ -88,7 +68,7 @@ HBITMAP CopyToDibSection(Gdiplus::GpBitmap* bitmap) {
         BYTE* target = static_cast<BYTE*>(bits) + (height - 1 - y) * rowBytes;
         std::memcpy(target, source, rowBytes);
     }
-    DllExports::GdipBitmapUnlockBits(bitmap, &locked);
+    api.BitmapUnlockBits(bitmap, &locked);
     return dib;
 }
 
@@ -107,16 +87,16 @@ HBITMAP LoadPngResource(HMODULE module, UINT resourceId) {
 HBITMAP DecodePng(const void* bytes, DWORD size) {
     if (size == 0)
         return nullptr;
-    const GdiplusSession gdiplus;
+    const CGdiplusSession gdiplus;
     if (!gdiplus.Started())
         return nullptr;
     const CComPtr<IStream> stream = StreamOverBytes(bytes, size);
     if (!stream)
         return nullptr;
-    GpBitmapRef decoded;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, decoded.Receive()) != Gdiplus::Ok)
+    GpBitmapRef decoded(gdiplus.Api());
+    if (gdiplus.Api().CreateBitmapFromStream(stream, decoded.Receive()) != Gdiplus::Ok)
         return nullptr;
-    return CopyToDibSection(decoded.Get());
+    return CopyToDibSection(gdiplus.Api(), decoded.Get());
 }
 
 HBITMAP LoadSkinImage() {

@@ -11,6 +11,7 @@
 
 #include "ControlTestWindows.h"
 #include "LoopbackHttpServer.h"
+#include "PostData.h"
 #include "SimpleBrowser.h"
 
 namespace {
@@ -264,6 +265,16 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
              EXPECT_EQ(s.target, L"main");
              EXPECT_EQ(s.post, (std::vector<BYTE>{0xA0, 0xA1, 0xA2, 0xA3, 0xA4}))
                  << "a copy of the five bytes";
+             EXPECT_EQ(s.headers, L"X-Test: 1");
+             EXPECT_EQ(cancel, VARIANT_FALSE);
+         }},
+        {"a body longer than the pane copies",
+         [&] { return beforeNavigate(top, MakeArray(VT_UI1, kMaxPostDataBytes + 1)); },
+         {BRN_BEFORENAVIGATE2},
+         [&](const Seen& s) {
+             EXPECT_EQ(s.postAddress, nullptr) << "no body";
+             EXPECT_EQ(s.url, L"http://notice.example/page") << "but everything else";
+             EXPECT_EQ(s.target, L"main");
              EXPECT_EQ(s.headers, L"X-Test: 1");
              EXPECT_EQ(cancel, VARIANT_FALSE);
          }},

@@ -8,6 +8,7 @@
 #include "ButtonST.h"
 #include "ControlTestWindows.h"
 #include "Dib32.h"
+#include "ImportHook.h"
 #include "KeyMask.h"
 #include "ShippedButtons.h"
 
@@ -57,6 +58,62 @@ TEST(KeyMask, MarksExactlyTheKeyPixelsAndBlackensThemInTheImage) {
         EXPECT_EQ(PixelOf(mask, x), key ? RGB(255, 255, 255) : RGB(0, 0, 0)) << x;
         EXPECT_EQ(PixelOf(image, x), key ? RGB(0, 0, 0) : row[x]) << x;
     }
+    ::DeleteObject(image);
+}
+
+// Windows refuses to delete a bitmap that is selected into a device context, and the handle lives on; Wine
+// deletes it once it is deselected. While a test runs with this, the program's DeleteObject refuses as
+// Windows does and counts the refusals, so a bitmap deleted too early shows on either.
+class CWindowsLikeDeleteObject {
+public:
+    CWindowsLikeDeleteObject() : m_hook("gdi32.dll", "DeleteObject", reinterpret_cast<void*>(&Delete)) {
+        s_delete = reinterpret_cast<decltype(&::DeleteObject)>(m_hook.Original());
+        s_probe = ::CreateCompatibleDC(nullptr);
+        s_refused = 0;
+    }
+    ~CWindowsLikeDeleteObject() { ::DeleteDC(s_probe); }
+
+    bool Installed() const { return m_hook.Installed(); }
+    static int Refused() { return s_refused; }
+
+private:
+    // A bitmap selected elsewhere cannot be selected into the probe.
+    static BOOL WINAPI Delete(HGDIOBJ object) {
+        if (::GetObjectType(object) == OBJ_BITMAP) {
+            const HGDIOBJ previous = ::SelectObject(s_probe, object);
+            if (previous == nullptr) {
+                ++s_refused;
+                return FALSE;
+            }
+            ::SelectObject(s_probe, previous);
+        }
+        return s_delete(object);
+    }
+
+    CImportHook m_hook;
+    static inline decltype(&::DeleteObject) s_delete = nullptr;
+    static inline HDC s_probe = nullptr;
+    static inline int s_refused = 0;
+};
+
+// An image that cannot be selected (it is selected into another context already) while the mask can: the
+// mask made for it is deleted, after it has been deselected.
+TEST(KeyMask, AnImageThatCannotBeSelectedLeavesNoMaskBehind) {
+    const HBITMAP image = MakeRow({kMagenta, RGB(1, 2, 3)});
+    const HDC holder = ::CreateCompatibleDC(nullptr);
+    const HGDIOBJ held = ::SelectObject(holder, image);
+    const int bitmaps = CBitmap::LiveHandleCount(), contexts = CMemoryDC::LiveHandleCount();
+    {
+        const CWindowsLikeDeleteObject windowsLike;
+        ASSERT_TRUE(windowsLike.Installed());
+        const CBitmap mask = MakeKeyMask(image, 2, 1, kMagenta);
+        EXPECT_EQ(mask.GetSafeHandle(), nullptr);
+        EXPECT_EQ(CWindowsLikeDeleteObject::Refused(), 0) << "a mask deleted while still selected leaks";
+    }
+    EXPECT_EQ(CBitmap::LiveHandleCount(), bitmaps);
+    EXPECT_EQ(CMemoryDC::LiveHandleCount(), contexts);
+    ::SelectObject(holder, held);
+    ::DeleteDC(holder);
     ::DeleteObject(image);
 }
 

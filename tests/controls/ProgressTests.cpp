@@ -170,9 +170,14 @@ TEST_F(ProgressTest, ASkinTooNarrowForNineSlicesLeavesTheHostShowingAndNoTimer) 
     bar.SetEndValue(50); // and setting values does no harm
 }
 
+// A bar that never rests would keep the message pump busy for ever; past a hundred paints its paints are cut
+// short, so that a test fails instead of hanging.
 int g_paints;
 LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    g_paints += message == WM_PAINT;
+    if (message == WM_PAINT && ++g_paints > 100) {
+        ::ValidateRect(window, nullptr);
+        return 0;
+    }
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -208,6 +213,35 @@ TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged)
 
     host.MoveWindow(40, 70, 150, 2);
     EXPECT_FALSE(WaitUntil(follows, 1600)) << "a host two pixels high is not followed";
+    ::RemoveWindowSubclass(bar, &CountPaints, 1);
+}
+
+// With GDI's handles used up, a bar whose host changes size cannot make its new cached picture: it draws what
+// it can once and rests, and draws again when its geometry changes, with its picture once GDI has room.
+TEST_F(ProgressTest, ABarWithoutItsPictureDrawsOnceAndRestsUntilItsGeometryChanges) {
+    const auto skin = MakeSliceSkin(90);
+    CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), skin.get());
+    CStatic& host = *m_hosts.back();
+    CaptureWindow(bar);
+    ::SetWindowSubclass(bar, &CountPaints, 1, 0);
+    std::vector<HBITMAP> filler;
+    for (HBITMAP one; filler.size() < 200000 && (one = ::CreateBitmap(1, 1, 1, 1, nullptr));) {
+        filler.push_back(one);
+    }
+    g_paints = 0;
+    host.MoveWindow(10, 10, 180, 20);
+    const bool painted = WaitUntil([] { return g_paints > 0; }, 1000);
+    const bool restless = WaitUntil([] { return g_paints > 2; }, 1600);
+    for (HBITMAP one : filler) {
+        ::DeleteObject(one);
+    }
+    EXPECT_TRUE(painted) << "the new size is drawn";
+    EXPECT_FALSE(restless) << "and then the bar rests, three periods long";
+
+    g_paints = 0;
+    bar.SetEndValue(50);
+    EXPECT_TRUE(WaitUntil([] { return g_paints > 0; }, 1000)) << "a new geometry is drawn";
+    ExpectSpans(CaptureWindow(bar), {{0, 10, 2}, {168, 178, 8}});
     ::RemoveWindowSubclass(bar, &CountPaints, 1);
 }
 

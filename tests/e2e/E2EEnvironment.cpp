@@ -31,9 +31,10 @@ const E2EPaths& TestPaths() {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 6) {
+    if (argc != 9) {
         std::fprintf(stderr,
-                     "usage: %s <launcher.exe> <test patcher.exe> <skin.png> <bitmap dir> <browser script>\n",
+                     "usage: %s <launcher.exe> <test patcher.exe> <skin.png> <bitmap dir> <browser script> "
+                     "<forger.exe> <marker.dll> <run-traced.sh>\n",
                      argv[0]);
         return 2;
     }
@@ -44,7 +45,10 @@ int main(int argc, char** argv) {
                ToWindowsPath(argv[3]),
                ToWindowsPath(argv[4]),
                script,
-               ToWindowsPath(record.c_str())};
+               ToWindowsPath(record.c_str()),
+               ToWindowsPath(argv[6]),
+               ToWindowsPath(argv[7]),
+               argv[8]};
     UseStandInBrowser(script);
     return RUN_ALL_TESTS();
 }

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -283,6 +285,51 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Directories, StartRequest,
                          testing::Values(L"skyreach-game", L"skyreach game with spaces"));
+
+// The processes running a program of that file name.
+int ProcessesNamed(const wchar_t* image) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        count += _wcsicmp(entry.szExeFile, image) == 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+// A second start request handled before the window ends, as when a double click posts two, or when the
+// shell's start of the patcher shows a prompt whose modal loop dispatches the second: the launcher starts
+// the patcher once. Both requests are sent at once and handled one after the other, as sent messages are
+// before the window's posted ones.
+TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
+    const std::wstring directory = MakeScratchDirectory(L"skyreach-two-starts");
+    const std::wstring starts = directory + L"\\patcher_starts.txt";
+    DeleteFileW(starts.c_str());
+    ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (directory + L"\\patcher_qz.exe").c_str(), FALSE));
+
+    const LauncherProcess* launcher = Start(directory);
+    const HWND window = launcher->WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
+    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    // Whatever the launcher started has started by the time it ended; wait for it to finish.
+    const ULONGLONG deadline = GetTickCount64() + 30000;
+    while (ProcessesNamed(L"patcher_qz.exe") > 0 && GetTickCount64() < deadline) {
+        Sleep(20);
+    }
+
+    std::ifstream in(starts.c_str());
+    int count = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++count;
+    }
+    EXPECT_EQ(count, 1) << "patcher starts";
+}
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
     const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");

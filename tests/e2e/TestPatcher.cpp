@@ -1,4 +1,5 @@
-// Stands in for the game's patcher: records how it was started, next to itself, and ends.
+// Stands in for the game's patcher: records how it was started, next to itself, and ends. Each start also
+// adds a line to patcher_starts.txt beside it, so that starts can be counted.
 #include <windows.h>
 
 #include <cwchar>
@@ -34,5 +35,15 @@ int wmain() {
     ::WriteFile(handle, record.c_str(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written,
                 nullptr);
     ::CloseHandle(handle);
+
+    // One line per start, so a test can count how often the patcher was started.
+    const std::wstring startsFile = std::wstring(self, slash + 1) + L"patcher_starts.txt";
+    const HANDLE starts = ::CreateFileW(startsFile.c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (starts == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    ::WriteFile(starts, "started\n", 8, &written, nullptr);
+    ::CloseHandle(starts);
     return 0;
 }

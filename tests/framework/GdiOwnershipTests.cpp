@@ -91,6 +91,36 @@ TEST(GdiViewTest, ViewNeverDeletes) {
     EXPECT_TRUE(IsLiveGdiObject(copy));
 }
 
+// The system owns a window's region from the moment the window takes it (Wine deletes the handle then,
+// Windows keeps it for itself); one it does not take, here for a window that is gone, is deleted with its
+// owner.
+TEST(WindowRegionTest, TheWindowTakesTheRegionOrItIsDeleted) {
+    const struct {
+        const char* name;
+        bool windowExists;
+    } cases[] = {{"a window", true}, {"a window that is gone", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CWnd owner;
+        ASSERT_TRUE(CreateFrameworkPopup(owner));
+        const HWND hWnd = owner.m_hWnd;
+        if (!c.windowExists) {
+            owner.DestroyWindow();
+        }
+        const int start = CRgn::LiveHandleCount();
+        CRgn region;
+        ASSERT_TRUE(region.CreateRectRgn(0, 0, 8, 8));
+        const HRGN hRegion = region;
+
+        EXPECT_EQ(CWnd(hWnd).SetWindowRgn(std::move(region), TRUE) != 0, c.windowExists);
+
+        EXPECT_EQ(start, CRgn::LiveHandleCount());
+        if (!c.windowExists) {
+            EXPECT_FALSE(IsLiveGdiObject(hRegion)) << "deleted";
+        }
+    }
+}
+
 TEST(DeviceContextTest, CountsReturnToTheirStartWhenOwnersGo) {
     CWnd wnd;
     ASSERT_TRUE(CreateFrameworkPopup(wnd));
