@@ -38,6 +38,7 @@ public:
 
 private:
     friend class CWnd;
+    template <typename> friend class CPendingBinding;
     friend LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon);
     friend BOOL AfxEnableControlContainer();
 

@@ -20,3 +20,17 @@ CWnd* CWndBindingMap::Find(HWND hWnd) const {
     ::ReleaseSRWLockShared(&m_lock);
     return pWnd;
 }
+
+CWnd* CWndBindingMap::ExchangePending(Creation kind, CWnd* pWnd) {
+    const DWORD thread = ::GetCurrentThreadId();
+    ::AcquireSRWLockExclusive(&m_lock);
+    PendingCreations& pending = m_pending[thread];
+    CWnd*& slot = kind == Creation::Dialog ? pending.dialog : pending.window;
+    CWnd* const previous = slot;
+    slot = pWnd;
+    if (pending.window == nullptr && pending.dialog == nullptr) {
+        m_pending.erase(thread);
+    }
+    ::ReleaseSRWLockExclusive(&m_lock);
+    return previous;
+}
