@@ -1,9 +1,11 @@
 // End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
 #include "E2EEnvironment.h"
 #include "FeatureRegistry.h"
+#include "LauncherMessages.h"
 #include "LauncherProcess.h"
 #include "Pictures.h"
 #include "PatcherRecord.h"
+#include "ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -17,16 +19,7 @@
 
 namespace {
 
-constexpr UINT kStartMessage = WM_USER + 4000;
 constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
-
-std::wstring MakeScratchDirectory(const wchar_t* name) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    std::wstring directory = std::wstring(temp) + name;
-    CreateDirectoryW(directory.c_str(), nullptr);
-    return directory;
-}
 
 bool SameText(const std::wstring& a, const std::wstring& b) {
     return _wcsicmp(a.c_str(), b.c_str()) == 0;
@@ -241,7 +234,7 @@ TEST_F(Launcher, CloseEndsTheProcessAndLeavesTheBrowserSwitches) {
 }
 
 TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-renamed");
+    const std::wstring directory = FreshScratchDirectory(L"skyreach-renamed");
     const std::wstring renamed = directory + L"\\SkyreachRenamed.exe";
     ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), renamed.c_str(), FALSE));
     DeleteFeatureValues(L"SkyreachRenamed.exe");
@@ -258,7 +251,7 @@ TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
 class StartRequest : public Launcher, public testing::WithParamInterface<const wchar_t*> {};
 
 TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
-    const std::wstring directory = MakeScratchDirectory(GetParam());
+    const std::wstring directory = FreshScratchDirectory(GetParam());
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\" + kPatcherRecordName;
     DeleteFileW(record.c_str());
@@ -267,7 +260,7 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
     ASSERT_NE(window, nullptr);
-    PostMessageW(window, kStartMessage, 0, 0);
+    PostMessageW(window, LM_START, 0, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -304,7 +297,7 @@ int ProcessesNamed(const wchar_t* image) {
 // the patcher once. Both requests are sent at once and handled one after the other, as sent messages are
 // before the window's posted ones.
 TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-two-starts");
+    const std::wstring directory = FreshScratchDirectory(L"skyreach-two-starts");
     const std::wstring starts = directory + L"\\patcher_starts.txt";
     DeleteFileW(starts.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (directory + L"\\patcher_qz.exe").c_str(), FALSE));
@@ -312,8 +305,8 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
-    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
+    EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
+    EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
     DWORD exitCode = 1;
     ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -332,12 +325,12 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
 }
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");
+    const std::wstring directory = FreshScratchDirectory(L"skyreach-no-patcher");
     DeleteFileW((directory + L"\\patcher_qz.exe").c_str());
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
     ASSERT_NE(window, nullptr);
-    PostMessageW(window, kStartMessage, 0, 0);
+    PostMessageW(window, LM_START, 0, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
