@@ -33,7 +33,7 @@ private:
     void CentreOnSkin();
 
     HICON m_hIcon;
-    CUIBuilder m_ui;           // owns every control made from the tables
+    CUIBuilder m_ui; // owns every control made from the tables
     CRgn m_hSkinRgn; // held only until the window takes it; deleted at once if it does not
     int m_nSkinWidth = 0;
     int m_nSkinHeight = 0;

@@ -46,8 +46,8 @@ class CutMap {
 public:
     explicit CutMap(const SkinFindings& findings) : m_findings(findings) {}
     bool At(int x, int y) const {
-        return (m_findings.marks[static_cast<std::size_t>(y) * m_findings.width + x] & (kCutPixel | kHolePixel)) !=
-               0;
+        return (m_findings.marks[static_cast<std::size_t>(y) * m_findings.width + x] &
+                (kCutPixel | kHolePixel)) != 0;
     }
 
 private:
@@ -74,7 +74,8 @@ void CheckShape(const SkinFindings& findings) {
     Check(findings.runs == 72, "key runs: " + std::to_string(findings.runs) + " (want 72)");
     Check(findings.batches == 1, "region batches: " + std::to_string(findings.batches) + " (want 1)");
     Check(findings.cutPixels == 8763, "cut pixels: " + Grouped(findings.cutPixels) + " (want 8,763)");
-    Check(findings.keptPixels == 505837, "window pixels: " + Grouped(findings.keptPixels) + " (want 505,837)");
+    Check(findings.keptPixels == 505837,
+          "window pixels: " + Grouped(findings.keptPixels) + " (want 505,837)");
 
     const CutMap cut(findings);
     bool corners = true;
@@ -135,16 +136,16 @@ void CheckButtonWindows(const SkinFindings& findings) {
                 inside = !cut.At(x, y);
             }
         }
-        Check(inside, "button " + std::to_string(row.id) + "'s window " + BoxText(left, top, row.right, row.bottom) +
-                          " stays inside the window");
+        Check(inside, "button " + std::to_string(row.id) + "'s window " +
+                          BoxText(left, top, row.right, row.bottom) + " stays inside the window");
     }
 }
 
 void CheckButtonImages(const SkinCheck& check) {
     Check(!check.bitmaps.empty(), "the button table names its images");
     for (const ButtonImage& image : check.bitmaps) {
-        Check(image.facts.readable && image.SizeMatches() && image.facts.depth == 32 && image.facts.pixelsRead &&
-                  image.facts.magentaPixels == 0,
+        Check(image.facts.readable && image.SizeMatches() && image.facts.depth == 32 &&
+                  image.facts.pixelsRead && image.facts.magentaPixels == 0,
               image.file + " is " + std::to_string(image.facts.width) + " x " +
                   std::to_string(image.facts.height) + " at " + std::to_string(image.facts.depth) +
                   " bpp (want its button's size, 32 bpp, no magenta)");
@@ -160,7 +161,8 @@ int main(int argc, char** argv) {
     }
     const std::string skinPath = argv[1];
     const std::size_t slash = skinPath.find_last_of('/');
-    const std::string dir = argc == 3 ? argv[2] : (slash == std::string::npos ? "." : skinPath.substr(0, slash));
+    const std::string dir =
+        argc == 3 ? argv[2] : (slash == std::string::npos ? "." : skinPath.substr(0, slash));
 
     const SkinCheck check = CheckSkin(skinPath, dir);
     const std::vector<Message> messages = Assess(check);
@@ -170,7 +172,8 @@ int main(int argc, char** argv) {
     Check(messages.empty(), "the skin checker finds nothing to report");
     Check(check.decoding.decoded, "skin decodes");
     if (check.decoding.decoded) {
-        Check(check.decoding.format == "8-bit RGBA", "format " + check.decoding.format + " (want 8-bit RGBA)");
+        Check(check.decoding.format == "8-bit RGBA",
+              "format " + check.decoding.format + " (want 8-bit RGBA)");
         Check(check.findings.width == kWidth && check.findings.height == kHeight,
               "size " + std::to_string(check.findings.width) + " x " + std::to_string(check.findings.height));
         CheckNotInterlaced(skinPath);

@@ -179,7 +179,8 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
     }
 }
 
-// Whether the window shows the bitmap resource `id`, every pixel of it, with its top-left corner at (left, top).
+// Whether the window shows the bitmap resource `id`, every pixel of it, with its top-left corner at (left,
+// top).
 bool Shows(const Capture& shown, int id, int left, int top) {
     CBitmap image;
     BITMAP size = {};
@@ -193,7 +194,8 @@ bool Shows(const Capture& shown, int id, int left, int top) {
     ::GetDIBits(dc, image, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
     for (int y = 0; y < size.bmHeight; ++y) {
         for (int x = 0; x < size.bmWidth; ++x) {
-            if (((pixels[static_cast<size_t>(y) * size.bmWidth + x] ^ shown.At(left + x, top + y)) & 0xFFFFFF) != 0) {
+            if (((pixels[static_cast<size_t>(y) * size.bmWidth + x] ^ shown.At(left + x, top + y)) &
+                 0xFFFFFF) != 0) {
                 return false;
             }
         }
@@ -263,9 +265,8 @@ TEST_F(UIBuilderTest, RadioRowsWithTheSameKeyFormOneGroupInTableOrder) {
         int click;
         bool posts;
     } const steps[] = {
-        {601, true}, {602, true}, {603, true},
-        {601, true},  // c cleared a, its group's other member
-        {602, false}, // but not b, which is in a group of its own
+        {601, true},  {602, true}, {603, true}, {601, true}, // c cleared a, its group's other member
+        {602, false},                                        // but not b, which is in a group of its own
         {603, true},
     };
     for (const Step& step : steps) {
@@ -315,8 +316,8 @@ TEST_F(UIBuilderTest, EditBoxesGetTheirStylesAndOnlyTheyGetTheirColours) {
     const CMemoryDC dc(nullptr);
     for (const Case& c : cases) {
         ::SetBkColor(dc, RGB(255, 255, 255));
-        const auto brush = reinterpret_cast<HBRUSH>(
-            m_parent.SendMessage(c.message, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(c.control)));
+        const auto brush = reinterpret_cast<HBRUSH>(m_parent.SendMessage(
+            c.message, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(c.control)));
         EXPECT_EQ(BrushColour(brush) == blue, c.coloured) << c.message;
         EXPECT_EQ(::GetBkColor(dc) == blue, c.coloured) << c.message;
     }

@@ -75,7 +75,8 @@ TEST(HostileSkins, GiveNothingOrARightBitmapAndRegion) {
         const std::vector<char> bytes = ReadHostile(c.file);
         ASSERT_FALSE(bytes.empty());
         const CBitmap skin = DecodePng(bytes.data(), static_cast<DWORD>(bytes.size()));
-        if (c.outcome == Outcome::Nothing || (c.outcome == Outcome::Either && skin.GetSafeHandle() == nullptr)) {
+        if (c.outcome == Outcome::Nothing ||
+            (c.outcome == Outcome::Either && skin.GetSafeHandle() == nullptr)) {
             EXPECT_EQ(skin.GetSafeHandle(), nullptr);
             continue;
         }
@@ -88,7 +89,8 @@ TEST(HostileSkins, GiveNothingOrARightBitmapAndRegion) {
         EXPECT_EQ(PixelOf(skin, c.probe.x, c.probe.y), c.colour);
         int width = 0, height = 0;
         const CRgn region = MakeSkinRegion(skin, width, height);
-        ASSERT_NE(region.GetSafeHandle(), nullptr) << "even an image of key pixels only gives a (empty) region";
+        ASSERT_NE(region.GetSafeHandle(), nullptr)
+            << "even an image of key pixels only gives a (empty) region";
         EXPECT_EQ(RegionArea(region), static_cast<int64_t>(c.width) * c.height - c.keyPixels);
     }
 }
