@@ -66,7 +66,6 @@ TEST(ForeignNames, AFolderAndAProgramNamedInOtherScriptsWork) {
     ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), exe.c_str(), FALSE));
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (folder + L"\\patcher_qz.exe").c_str(), FALSE));
     const std::wstring record = folder + L"\\patcher_record.txt";
-    DeleteFileW(record.c_str());
     DeleteFeatureValue(L"FEATURE_BROWSER_EMULATION", name.c_str());
 
     LauncherProcess launcher(exe, folder);

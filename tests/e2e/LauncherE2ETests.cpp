@@ -37,6 +37,16 @@ protected:
         m_processes.push_back(std::make_unique<LauncherProcess>(TestPaths().launcher, directory));
         return m_processes.back().get();
     }
+    // Starts the launcher in `directory`, posts it the start request and waits for it to end.
+    void RequestStartIn(const std::wstring& directory) {
+        const LauncherProcess* launcher = Start(directory);
+        const HWND window = launcher->WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        PostMessageW(window, LM_START, 0, 0);
+        DWORD exitCode = 1;
+        ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
     std::vector<std::unique_ptr<LauncherProcess>> m_processes;
 };
 
@@ -254,16 +264,8 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     const std::wstring directory = FreshScratchDirectory(GetParam());
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\" + kPatcherRecordName;
-    DeleteFileW(record.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
-
-    const LauncherProcess* launcher = Start(directory);
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, LM_START, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    RequestStartIn(directory);
 
     PatcherRecord started;
     ASSERT_TRUE(ReadPatcherRecord(record, 30000, &started)) << "the patcher did not start";
@@ -299,7 +301,6 @@ int ProcessesNamed(const wchar_t* image) {
 TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
     const std::wstring directory = FreshScratchDirectory(L"skyreach-two-starts");
     const std::wstring starts = directory + L"\\patcher_starts.txt";
-    DeleteFileW(starts.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (directory + L"\\patcher_qz.exe").c_str(), FALSE));
 
     const LauncherProcess* launcher = Start(directory);
@@ -325,15 +326,7 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
 }
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
-    const std::wstring directory = FreshScratchDirectory(L"skyreach-no-patcher");
-    DeleteFileW((directory + L"\\patcher_qz.exe").c_str());
-    const LauncherProcess* launcher = Start(directory);
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, LM_START, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    RequestStartIn(FreshScratchDirectory(L"skyreach-no-patcher"));
 }
 
 } // namespace
