@@ -37,12 +37,12 @@ protected:
         m_processes.push_back(std::make_unique<LauncherProcess>(TestPaths().launcher, directory));
         return m_processes.back().get();
     }
-    // Starts the launcher in `directory`, posts it the start request and waits for it to end.
-    void RequestStartIn(const std::wstring& directory) {
+    // Starts the launcher in `directory`, posts its window `message` and waits for it to end well.
+    void EndWith(UINT message, const std::wstring& directory = L"") {
         const LauncherProcess* launcher = Start(directory);
         const HWND window = launcher->WaitForWindow();
         ASSERT_NE(window, nullptr);
-        PostMessageW(window, LM_START, 0, 0);
+        PostMessageW(window, message, 0, 0);
         DWORD exitCode = 1;
         ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
         EXPECT_EQ(exitCode, 0u);
@@ -232,14 +232,7 @@ TEST_F(Launcher, EnterAndEscapeLeaveTheWindowOpen) {
 
 TEST_F(Launcher, CloseEndsTheProcessAndLeavesTheBrowserSwitches) {
     DeleteFeatureValues(L"SkyreachLauncher.exe");
-    const LauncherProcess* launcher = Start();
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_FALSE(IsWindow(window));
+    EndWith(WM_CLOSE);
     ExpectFeatureValues(L"SkyreachLauncher.exe");
 }
 
@@ -265,7 +258,7 @@ TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\" + kPatcherRecordName;
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
-    RequestStartIn(directory);
+    EndWith(LM_START, directory);
 
     PatcherRecord started;
     ASSERT_TRUE(ReadPatcherRecord(record, 30000, &started)) << "the patcher did not start";
@@ -326,7 +319,7 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
 }
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
-    RequestStartIn(FreshScratchDirectory(L"skyreach-no-patcher"));
+    EndWith(LM_START, FreshScratchDirectory(L"skyreach-no-patcher"));
 }
 
 } // namespace
