@@ -23,8 +23,9 @@ bool IsSpace(char c) {
 long ParseNarrowedDecimal(const wchar_t* field, std::size_t length) {
     std::size_t i = 0;
     auto narrow = [&](std::size_t at) { return static_cast<char>(field[at] & 0xFF); };
-    while (i < length && IsSpace(narrow(i)))
+    while (i < length && IsSpace(narrow(i))) {
         ++i;
+    }
     bool negative = false;
     if (i < length && (narrow(i) == '+' || narrow(i) == '-')) {
         negative = narrow(i) == '-';
@@ -32,8 +33,9 @@ long ParseNarrowedDecimal(const wchar_t* field, std::size_t length) {
     }
     long value = 0;
     for (; i < length && narrow(i) >= '0' && narrow(i) <= '9'; ++i) {
-        if (value < 100000000)
+        if (value < 100000000) {
             value = value * 10 + (narrow(i) - '0');
+        }
     }
     return negative ? -value : value;
 }
@@ -42,16 +44,19 @@ long ParseNarrowedDecimal(const wchar_t* field, std::size_t length) {
 
 std::uint32_t EmulationValueFromVersionText(const wchar_t* versionText) {
     const wchar_t* field = versionText;
-    while (*field == L'.')
+    while (*field == L'.') {
         ++field;
+    }
     const std::size_t length = std::wcscspn(field, L".");
-    if (length == 0)
+    if (length == 0) {
         return kEmulationValueNotFound;
+    }
 
     const long major = ParseNarrowedDecimal(field, length);
     for (const EMULATION_ROW& row : kEmulationByMajorVersion) {
-        if (row.majorVersion == major)
+        if (row.majorVersion == major) {
             return row.emulationValue;
+        }
     }
     return kDefaultEmulationValue;
 }

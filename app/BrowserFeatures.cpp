@@ -1,6 +1,7 @@
 #include "BrowserFeatures.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -8,7 +9,7 @@ constexpr wchar_t kFeatureControlPrefix[] = L"Software\\Microsoft\\Internet Expl
 
 } // namespace
 
-const FEATURE_SWITCH g_FeatureSwitches[15] = {
+const FEATURE_SWITCH g_FeatureSwitches[] = {
     {L"FEATURE_BROWSER_EMULATION", 0, true},      {L"FEATURE_AJAX_CONNECTIONEVENTS", 1, false},
     {L"FEATURE_GPU_RENDERING", 1, false},         {L"FEATURE_IVIEWOBJECTDRAW_DMLT9_WITH_GDI", 0, false},
     {L"FEATURE_NINPUT_LEGACYMODE", 0, false},     {L"FEATURE_DISABLE_NAVIGATION_SOUNDS", 1, false},
@@ -22,7 +23,7 @@ const FEATURE_SWITCH g_FeatureSwitches[15] = {
 LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegistryTextCapacity + 1]) {
     DWORD byteCount = kRegistryTextCapacity * sizeof(wchar_t);
     const LONG status =
-        RegQueryValueExW(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &byteCount);
+        ::RegQueryValueExW(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &byteCount);
     // The registry does not promise a terminator: stored text may fill the buffer exactly.
     const DWORD units = status == ERROR_SUCCESS ? byteCount / sizeof(wchar_t) : 0;
     text[units < kRegistryTextCapacity ? units : kRegistryTextCapacity] = L'\0';
@@ -31,36 +32,41 @@ LONG ReadRegistryText(HKEY key, const wchar_t* valueName, wchar_t (&text)[kRegis
 
 DWORD QueryBrowserEmulationValue(HKEY root, const wchar_t* keyPath) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(root, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return kEmulationValueNotFound;
+    }
 
     wchar_t version[kRegistryTextCapacity + 1] = {};
     const bool found = ReadRegistryText(key, L"svcVersion", version) == ERROR_SUCCESS ||
                        ReadRegistryText(key, L"version", version) == ERROR_SUCCESS;
-    if (RegCloseKey(key) != ERROR_SUCCESS || !found)
+    if (::RegCloseKey(key) != ERROR_SUCCESS || !found) {
         return kEmulationValueNotFound;
+    }
     return EmulationValueFromVersionText(version);
 }
 
 BOOL WriteFeatureControlValue(const wchar_t* featureKeyName, const wchar_t* valueName, DWORD data) {
     // A path that does not fit is refused: cut short, it could name some other key.
-    constexpr size_t kPrefixLength = sizeof kFeatureControlPrefix / sizeof kFeatureControlPrefix[0] - 1;
+    constexpr size_t kPrefixLength = std::size(kFeatureControlPrefix) - 1;
     wchar_t keyPath[512] = {};
     const size_t nameLength = std::wcslen(featureKeyName);
-    if (kPrefixLength + nameLength >= sizeof keyPath / sizeof keyPath[0])
+    if (kPrefixLength + nameLength >= std::size(keyPath)) {
         return FALSE;
+    }
     std::wmemcpy(keyPath, kFeatureControlPrefix, kPrefixLength);
     std::wmemcpy(keyPath + kPrefixLength, featureKeyName, nameLength);
 
     HKEY key = nullptr;
     // Volatile: keys this creates last until log-off and are written again at the next start.
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS) {
         return FALSE;
-    BOOL written = RegSetValueExW(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                                  sizeof data) == ERROR_SUCCESS;
-    if (RegCloseKey(key) != ERROR_SUCCESS)
+    }
+    BOOL written = ::RegSetValueExW(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                    sizeof data) == ERROR_SUCCESS;
+    if (::RegCloseKey(key) != ERROR_SUCCESS) {
         written = FALSE;
+    }
     return written;
 }
 
@@ -69,8 +75,9 @@ int WriteFeatureSwitches(const FEATURE_SWITCH* table, int count, DWORD emulation
     int written = 0;
     for (int i = 0; i < count; ++i) {
         const DWORD data = table[i].isEmulationMode ? emulationValue : table[i].data;
-        if (WriteFeatureControlValue(table[i].keyName, valueName, data))
+        if (WriteFeatureControlValue(table[i].keyName, valueName, data)) {
             ++written;
+        }
     }
     return written;
 }
@@ -84,16 +91,19 @@ void ApplyBrowserFeatureSettings() {
     const DWORD emulationValue = EmulationValueToWrite();
 
     wchar_t modulePath[520] = {};
-    GetModuleFileNameW(nullptr, modulePath, 520);
+    ::GetModuleFileNameW(nullptr, modulePath, static_cast<DWORD>(std::size(modulePath)));
 
     // The browser control looks its switches up by the executable's file name and extension.
     const wchar_t* fileName = modulePath;
     for (const wchar_t* p = modulePath; *p; ++p) {
-        if (*p == L'\\' || *p == L'/' || *p == L':')
+        if (*p == L'\\' || *p == L'/' || *p == L':') {
             fileName = p + 1;
+        }
     }
+    // Zero-filled and one longer than it copies, so the name always ends with its terminator.
     wchar_t valueName[261] = {};
-    wcsncpy(valueName, fileName, 260);
+    std::wcsncpy(valueName, fileName, std::size(valueName) - 1);
 
-    WriteFeatureSwitches(g_FeatureSwitches, 15, emulationValue, valueName);
+    WriteFeatureSwitches(g_FeatureSwitches, static_cast<int>(std::size(g_FeatureSwitches)), emulationValue,
+                         valueName);
 }

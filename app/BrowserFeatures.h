@@ -12,8 +12,8 @@ struct FEATURE_SWITCH {
     bool isEmulationMode; // data comes from the installed browser's version instead
 };
 
-// The 15 switches in the order they are written; the first is the emulation mode.
-extern const FEATURE_SWITCH g_FeatureSwitches[15];
+// The switches in the order they are written; the first is the emulation mode.
+extern const FEATURE_SWITCH g_FeatureSwitches[];
 
 void ApplyBrowserFeatureSettings();
 

@@ -14,13 +14,14 @@ CLauncherApp::CLauncherApp() = default;
 CLauncherApp::~CLauncherApp() = default;
 
 BOOL CLauncherApp::InitInstance() {
-    if (!ClaimSingleInstanceMarker())
+    if (!ClaimSingleInstanceMarker()) {
         return FALSE;
+    }
 
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
+    ::InitCommonControlsEx(&controls);
 
     CWinApp::InitInstance();
     AfxEnableControlContainer();

@@ -7,8 +7,9 @@ BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command) {
     const size_t directoryLength = std::wcslen(directory);
     const size_t pathLength = directoryLength + 1 + std::wcslen(kPatcherFileName);
     // The quoted command line is the longer of the two: the path, two quotes and the terminator.
-    if (pathLength + 3 > kPatcherPathCapacity)
+    if (pathLength + 3 > kPatcherPathCapacity) {
         return FALSE;
+    }
     std::wmemcpy(command.path, directory, directoryLength);
     command.path[directoryLength] = L'\\';
     std::wcscpy(command.path + directoryLength + 1, kPatcherFileName);
@@ -21,18 +22,21 @@ BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command) {
 
 void LaunchPatcher(HWND owner) {
     wchar_t directory[kPatcherPathCapacity] = {};
-    const DWORD length = GetCurrentDirectoryW(kPatcherPathCapacity, directory);
-    if (length == 0 || length >= kPatcherPathCapacity)
+    const DWORD length = ::GetCurrentDirectoryW(kPatcherPathCapacity, directory);
+    if (length == 0 || length >= kPatcherPathCapacity) {
         directory[0] = L'\0';
+    }
 
     PATCHER_COMMAND command = {};
-    if (!BuildPatcherCommand(directory, command))
+    if (!BuildPatcherCommand(directory, command)) {
         return;
+    }
 
     const auto shellResult = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(owner, nullptr, command.path, nullptr, nullptr, SW_SHOWNORMAL));
-    if (shellResult > 32)
+        ::ShellExecuteW(owner, nullptr, command.path, nullptr, nullptr, SW_SHOWNORMAL));
+    if (shellResult > 32) {
         return;
+    }
 
     StartPatcherProcess(command);
 }
@@ -41,11 +45,12 @@ BOOL StartPatcherProcess(PATCHER_COMMAND& command) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(command.path, command.commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!::CreateProcessW(command.path, command.commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
         return FALSE;
+    }
     // The patcher runs on its own; nothing here waits for it.
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
     return TRUE;
 }

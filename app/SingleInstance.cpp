@@ -3,12 +3,12 @@
 namespace {
 
 HANDLE OpenMarker(const wchar_t* name) {
-    return OpenEventW(EVENT_ALL_ACCESS, FALSE, name);
+    return ::OpenEventW(EVENT_ALL_ACCESS, FALSE, name);
 }
 
 HANDLE CreateMarker(const wchar_t* name, BOOL* existed) {
-    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, name);
-    *existed = marker != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    const HANDLE marker = ::CreateEventW(nullptr, FALSE, FALSE, name);
+    *existed = marker != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS;
     return marker;
 }
 
@@ -18,13 +18,13 @@ const MARKER_CALLS g_SystemMarkerCalls = {&OpenMarker, &CreateMarker};
 
 BOOL ClaimSingleInstanceMarker(const wchar_t* name, const MARKER_CALLS& calls) {
     if (const HANDLE other = calls.open(name)) {
-        CloseHandle(other);
+        ::CloseHandle(other);
         return FALSE;
     }
     BOOL existed = FALSE;
     const HANDLE marker = calls.create(name, &existed);
     if (existed) {
-        CloseHandle(marker);
+        ::CloseHandle(marker);
         return FALSE;
     }
     return TRUE;

@@ -3,6 +3,7 @@
 #include "RegionMerge.h"
 #include "RegionRectBuffer.h"
 #include "RegionTestSupport.h"
+#include "SkinKeyRuns.h"
 #include "SkinImage.h"
 #include "SkinRegion.h"
 #include "resource.h"
@@ -11,112 +12,114 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
 
-HBITMAP MakeCheckerboard(int width, int height) {
+CBitmap MakeCheckerboard(int width, int height) {
     return MakeSkin(width, height, [](int x, int y) { return (x + y) % 2 == 0 ? kMagenta : kSky; });
 }
 
-HRGN BufferedBatches(const std::vector<RECT>& runs) {
+CRgn BufferedBatches(const std::vector<RECT>& runs) {
     CRegionRectBuffer buffer;
-    for (const RECT& run : runs)
+    for (const RECT& run : runs) {
         buffer.Append(run);
+    }
     buffer.Flush();
     return buffer.TakeRegion();
 }
 
-HRGN PairwiseUnion(const std::vector<HRGN>& regions) {
+CRgn PairwiseUnion(std::vector<CRgn> regions) {
     CRegionMerge merge;
-    for (const HRGN region : regions)
-        merge.Add(region);
+    for (CRgn& region : regions) {
+        merge.Add(std::move(region));
+    }
     return merge.Take();
 }
 
 // The straightforward way: a 1 x 1 region per key pixel, combined one at a time, read with GetPixel.
-HRGN PerPixelRegion(HBITMAP skin) {
+CRgn PerPixelRegion(HBITMAP skin) {
     BITMAP info = {};
-    GetObjectW(skin, sizeof info, &info);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, skin);
-    HRGN keyArea = CreateRectRgn(0, 0, 0, 0);
+    ::GetObjectW(skin, sizeof info, &info);
+    CMemoryDC dc(nullptr);
+    const CSelectObjectScope selectSkin(dc, skin);
+    CRgn keyArea;
+    keyArea.Attach(::CreateRectRgn(0, 0, 0, 0));
     for (int y = 0; y < info.bmHeight; ++y) {
         for (int x = 0; x < info.bmWidth; ++x) {
-            const COLORREF c = GetPixel(dc, x, y);
+            const COLORREF c = ::GetPixel(dc, x, y);
             if (IsSkinKeyColour(GetRValue(c), GetGValue(c), GetBValue(c))) {
-                HRGN pixel = CreateRectRgn(x, y, x + 1, y + 1);
-                CombineRgn(keyArea, keyArea, pixel, RGN_OR);
-                DeleteObject(pixel);
+                CRgn pixel;
+                pixel.Attach(::CreateRectRgn(x, y, x + 1, y + 1));
+                ::CombineRgn(keyArea, keyArea, pixel, RGN_OR);
             }
         }
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    HRGN whole = CreateRectRgn(0, 0, info.bmWidth, info.bmHeight);
-    CombineRgn(keyArea, keyArea, whole, RGN_XOR);
-    DeleteObject(whole);
+    CRgn whole;
+    whole.Attach(::CreateRectRgn(0, 0, info.bmWidth, info.bmHeight));
+    ::CombineRgn(keyArea, keyArea, whole, RGN_XOR);
     return keyArea;
 }
 
-HRGN Builder(HBITMAP skin) {
+CRgn Builder(HBITMAP skin) {
     int width = 0;
     int height = 0;
     return MakeSkinRegion(skin, width, height);
 }
 
-// Best time of `rounds` runs, in milliseconds.
-double Time(const std::function<HRGN()>& build, int rounds) {
+// Best time of `rounds` runs, in milliseconds; the region is deleted after the clock stops.
+double Time(const std::function<CRgn()>& build, int rounds) {
     LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceFrequency(&frequency);
     double best = 1e30;
     for (int i = 0; i < rounds; ++i) {
         LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        HRGN region = build();
-        QueryPerformanceCounter(&end);
-        DeleteObject(region);
+        ::QueryPerformanceCounter(&start);
+        const CRgn region = build();
+        ::QueryPerformanceCounter(&end);
         const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
         best = ms < best ? ms : best;
     }
     return best;
 }
 
-double Time(const std::function<HRGN(HBITMAP)>& build, HBITMAP skin, int rounds) {
+double Time(const std::function<CRgn(HBITMAP)>& build, HBITMAP skin, int rounds) {
     return Time([&] { return build(skin); }, rounds);
 }
 
 // Best time of `rounds` merges of the batch regions of `runs`, made afresh before each (not timed).
-double TimeMerge(const std::function<HRGN(const std::vector<HRGN>&)>& merge, const std::vector<RECT>& runs,
+double TimeMerge(const std::function<CRgn(std::vector<CRgn>)>& merge, const std::vector<RECT>& runs,
                  int rounds) {
     double best = 1e30;
     for (int i = 0; i < rounds; ++i) {
-        const std::vector<HRGN> batches = BatchRegions(runs);
-        const double ms = Time([&] { return merge(batches); }, 1);
+        std::vector<CRgn> batches = BatchRegions(runs);
+        const double ms = Time([&] { return merge(std::move(batches)); }, 1);
         best = ms < best ? ms : best;
     }
     return best;
 }
 
 void Row(const char* name, double builder, double baseline) {
-    if (baseline > 0)
+    if (baseline > 0) {
         std::printf("%-34s %10.2f ms %12.2f ms %10.1fx\n", name, builder, baseline, baseline / builder);
-    else
+    } else {
         std::printf("%-34s %10.2f ms %15s %10s\n", name, builder, "-", "-");
+    }
 }
 
 } // namespace
 
 int main() {
     std::printf("%-34s %13s %15s %11s\n", "skin", "builder", "per-pixel", "speed-up");
-    HBITMAP shipped = LoadPngResource(GetModuleHandleW(nullptr), IDR_SKIN_PNG);
+    const CBitmap shipped = LoadPngResource(::GetModuleHandleW(nullptr), IDR_SKIN_PNG);
     Row("shipped skin 830x620 (72 runs)", Time(Builder, shipped, 20), Time(PerPixelRegion, shipped, 3));
 
-    HBITMAP worst = MakeCheckerboard(830, 620);
+    const CBitmap worst = MakeCheckerboard(830, 620);
     Row("checkerboard 830x620 (257,300 runs)", Time(Builder, worst, 5), 0);
 
     // The baseline is quadratic in the key pixels; compare on a size where it ends in seconds.
-    HBITMAP small = MakeCheckerboard(160, 120);
+    const CBitmap small = MakeCheckerboard(160, 120);
     Row("checkerboard 160x120 (9,600 runs)", Time(Builder, small, 10), Time(PerPixelRegion, small, 1));
 
     // The batches' regions merged pairwise against OR-ed into one growing region, as before: the merge
@@ -131,9 +134,5 @@ int main() {
         Row(name, Time([&] { return BufferedBatches(runs); }, 3),
             Time([&] { return GrowingUnion(BatchRegions(runs)); }, 3));
     }
-
-    DeleteObject(small);
-    DeleteObject(worst);
-    DeleteObject(shipped);
     return 0;
 }

@@ -6,10 +6,10 @@ set(SKYREACH_PIXEL_CORE_SOURCES
     controls/BuiltInProgressSkin.cpp
     controls/FaceChoice.cpp
     controls/ProgressGeometry.cpp
-    ui/SkinKeyRuns.cpp)
+    ui/skin/SkinKeyRuns.cpp)
 # Their headers, and the windows-free headers they and the host tools read (the UI table data, the
 # resource ids).
-set(SKYREACH_PIXEL_CORE_INCLUDE_DIRS app controls res ui)
+set(SKYREACH_PIXEL_CORE_INCLUDE_DIRS app controls res ui ui/skin)
 
 # skyreach_add_pixel_cores(<target> <repository root>): the cores as one static library.
 function(skyreach_add_pixel_cores target root)

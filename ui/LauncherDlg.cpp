@@ -24,7 +24,7 @@ END_MESSAGE_MAP()
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
     : CDialog(IDD_LAUNCHER_DIALOG, pParent),
-      m_hIcon(LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 CLauncherDlg::~CLauncherDlg() = default;
 
@@ -38,21 +38,19 @@ BOOL CLauncherDlg::OnInitDialog() {
     // Before any browser pane exists, so the control sees its switches when it is created.
     ApplyBrowserFeatureSettings();
 
-    m_hSkinBitmap.Attach(LoadSkinImage());
-    if (!m_hSkinBitmap.GetSafeHandle())
+    m_hSkinBitmap = LoadSkinImage();
+    if (m_hSkinBitmap.GetSafeHandle() == nullptr) {
         return FALSE;
+    }
 
     m_hSkinRgn = MakeRegionFromBitmap(m_hSkinBitmap);
-    if (!m_hSkinRgn) {
+    if (m_hSkinRgn.GetSafeHandle() == nullptr) {
         MessageBox(L"Failed to make rgn from bitmap", nullptr, MB_OK);
         return FALSE;
     }
     CentreOnSkin();
-    CRgn skinRegion;
-    skinRegion.Attach(m_hSkinRgn);
-    if (!SetWindowRgn(std::move(skinRegion), TRUE)) {
-        m_hSkinRgn = nullptr;
-    }
+    // The window owns the region from here on; one it refuses goes with the call.
+    SetWindowRgn(std::move(m_hSkinRgn), TRUE);
 
     m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
     if (!m_ui.Build(this)) {
@@ -62,7 +60,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     return TRUE;
 }
 
-HRGN CLauncherDlg::MakeRegionFromBitmap(HBITMAP hSkin) {
+CRgn CLauncherDlg::MakeRegionFromBitmap(HBITMAP hSkin) {
     return MakeSkinRegion(hSkin, m_nSkinWidth, m_nSkinHeight);
 }
 
@@ -79,8 +77,9 @@ void CLauncherDlg::CentreOnSkin() {
 
 BOOL CLauncherDlg::PreTranslateMessage(MSG* pMsg) {
     // Enter and Escape must neither press a button nor close the launcher.
-    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
         pMsg->wParam = 0;
+    }
     return CDialog::PreTranslateMessage(pMsg);
 }
 
@@ -91,8 +90,8 @@ void CLauncherDlg::OnPaint() {
     }
     CPaintDC dc(this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-    const int iconWidth = GetSystemMetrics(SM_CXICON);
-    const int iconHeight = GetSystemMetrics(SM_CYICON);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
     CRect client;
     GetClientRect(&client);
     dc.DrawIcon((client.Width() - iconWidth + 1) / 2, (client.Height() - iconHeight + 1) / 2, m_hIcon);
@@ -104,15 +103,17 @@ HCURSOR CLauncherDlg::OnQueryDragIcon() {
 
 BOOL CLauncherDlg::OnEraseBkgnd(CDC* pDC) {
     BITMAP skin = {};
-    GetObjectW(m_hSkinBitmap, sizeof skin, &skin);
+    ::GetObjectW(m_hSkinBitmap, sizeof skin, &skin);
 
     CMemoryDC skinDc(pDC->GetSafeHdc());
-    if (!skinDc.IsValid())
+    if (!skinDc.IsValid()) {
         return CDialog::OnEraseBkgnd(pDC);
+    }
     {
         const CSelectObjectScope selectSkin(skinDc, m_hSkinBitmap);
-        if (!selectSkin.Succeeded())
+        if (!selectSkin.Succeeded()) {
             return CDialog::OnEraseBkgnd(pDC);
+        }
         pDC->BitBlt(0, 0, skin.bmWidth, skin.bmHeight, &skinDc, 0, 0, SRCCOPY);
     }
     OnDrawOverlay(pDC);

@@ -10,7 +10,7 @@ public:
     ~CLauncherDlg() override;
 
     // Makes the window's region from the skin and records the skin's size.
-    HRGN MakeRegionFromBitmap(HBITMAP hSkin);
+    CRgn MakeRegionFromBitmap(HBITMAP hSkin);
 
 protected:
     BOOL OnInitDialog() override;
@@ -33,8 +33,8 @@ private:
     void CentreOnSkin();
 
     HICON m_hIcon;
-    CUIBuilder m_ui;           // owns every control made from the tables
-    HRGN m_hSkinRgn = nullptr; // the system's once the window takes it; deleted at once if it does not
+    CUIBuilder m_ui; // owns every control made from the tables
+    CRgn m_hSkinRgn; // held only until the window takes it; deleted at once if it does not
     int m_nSkinWidth = 0;
     int m_nSkinHeight = 0;
     CBitmap m_hSkinBitmap;          // kept for every background paint until the window object goes

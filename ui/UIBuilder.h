@@ -32,12 +32,6 @@ public:
     // The bitmap resource nID, kept by the builder; null for 0 or when it does not load.
     CBitmap* LoadBitmapResource(UINT nID);
 
-    const std::vector<std::unique_ptr<CButtonST>>& Buttons() const { return m_buttons; }
-    const std::vector<std::unique_ptr<SimpleBrowser>>& Browsers() const { return m_browsers; }
-    const std::vector<std::unique_ptr<CSkinProgress>>& ProgressBars() const { return m_progressBars; }
-    const std::vector<std::unique_ptr<CStatic>>& ProgressHosts() const { return m_progressHosts; }
-    const std::vector<std::unique_ptr<CEdit>>& Edits() const { return m_edits; }
-
 private:
     void BuildPushButtons(CWnd* pParent);
     void BuildRadioButtons(CWnd* pParent);

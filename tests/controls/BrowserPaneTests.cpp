@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "ControlTestWindows.h"
+#include "TestWindows.h"
 #include "LoopbackHttpServer.h"
 #include "PostData.h"
 #include "SimpleBrowser.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ButtonST.h"
-#include "ControlTestWindows.h"
+#include "TestWindows.h"
 #include "ShippedButtons.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ButtonST.h"
-#include "ControlTestWindows.h"
+#include "TestWindows.h"
 #include "Dib32.h"
 #include "ImportHook.h"
 #include "KeyMask.h"
@@ -30,16 +30,17 @@ TEST(FacePlacement, TheRectangleFormPassesTheMovedCaptionBack) {
     EXPECT_EQ(EdgesOf(caption), (Edges{19, 0, 100, 30}));
 }
 
-// A 32-bpp DIB section holding the pixels in one row, or `rows` such rows.
+// A 32-bpp DIB section holding the pixels in one row, or `rows` such rows; the caller hands it over or
+// deletes it.
 HBITMAP MakeRow(const std::vector<COLORREF>& pixels, int rows = 1) {
     void* bits = nullptr;
     const int width = static_cast<int>(pixels.size());
-    const HBITMAP bitmap = Create32BitDib(nullptr, width, rows, &bits);
+    CBitmap bitmap = Create32BitDib(nullptr, width, rows, &bits);
     for (int i = 0; i < width * rows; ++i) {
         const COLORREF pixel = pixels[i % width];
         static_cast<DWORD*>(bits)[i] = GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel);
     }
-    return bitmap;
+    return bitmap.Detach();
 }
 
 COLORREF PixelOf(HBITMAP bitmap, int x) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "ControlTestWindows.h"
+#include "TestWindows.h"
 #include "ShippedButtons.h"
 #include "SkinProgress.h"
 #include "UIBuilder.h"
@@ -41,35 +41,6 @@ std::unique_ptr<CBitmap> MakeSliceSkin(int width, int cyanColumnsOfSlice8 = 0) {
 
 uint32_t SliceColour(int slice, int column) {
     return (25u * slice) << 16 | (20u * column) << 8 | 60u;
-}
-
-// What a window shows, row by row, 0x00RRGGBB.
-struct Capture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Capture CaptureWindow(HWND window) {
-    ::UpdateWindow(window);
-    CRect client;
-    ::GetClientRect(window, &client);
-    Capture capture{client.Width(), client.Height(), std::vector<uint32_t>(client.Width() * client.Height())};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC windowDC = ::GetDC(window);
-    CBitmap section;
-    section.Attach(::CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    CMemoryDC memory(windowDC);
-    {
-        const CSelectObjectScope select(memory, section);
-        ::BitBlt(memory, 0, 0, capture.width, capture.height, windowDC, 0, 0, SRCCOPY);
-    }
-    ::GdiFlush();
-    std::copy_n(static_cast<const uint32_t*>(bits), capture.pixels.size(), capture.pixels.begin());
-    ::ReleaseDC(window, windowDC);
-    return capture;
 }
 
 class ProgressTest : public ::testing::Test {
@@ -257,13 +228,17 @@ TEST_F(ProgressTest, TheBuilderMakesHostsAndBarsAndTakesThemAllAway) {
         CUIBuilder ui;
         ui.SetTables(nullptr, nullptr, nullptr, rows, nullptr);
         EXPECT_TRUE(ui.Build(&m_parent));
-        ASSERT_EQ(ui.ProgressBars().size(), 2u);
         for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(ui.ProgressHosts()[i]->GetDlgCtrlID(), 10000 + i);
-            EXPECT_EQ(ui.ProgressBars()[i]->GetDlgCtrlID(), rows[i].id);
-            EXPECT_TRUE(ui.ProgressBars()[i]->IsReady());
+            const HWND host = ::GetDlgItem(m_parent, 10000 + i);
+            const HWND bar = ::GetDlgItem(m_parent, rows[i].id);
+            ASSERT_NE(host, nullptr) << "hosts are numbered from 10000 in table order";
+            ASSERT_NE(bar, nullptr) << "each bar takes its row's id";
+            const CRect row(rows[i].left, rows[i].top, rows[i].right, rows[i].bottom);
+            EXPECT_TRUE(::EqualRect(RectInParent(host), row));
+            EXPECT_TRUE(::EqualRect(RectInParent(bar), row)) << "the bar lies over its host";
+            EXPECT_TRUE(::IsWindowVisible(bar)) << "its skin was cut into slices";
         }
-        const Capture builtIn = CaptureWindow(*ui.ProgressBars()[1]);
+        const Capture builtIn = CaptureWindow(::GetDlgItem(m_parent, rows[1].id));
         EXPECT_EQ(builtIn.At(100, 0), 0xBDBDBDu) << "the built-in track's top row";
         EXPECT_EQ(CImageList::LiveHandleCount(), lists + 2);
     }

@@ -1,17 +1,20 @@
 // The builder: which controls the tables give, where, and what it leaves behind when the window goes.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
-#include "ControlTestWindows.h"
 #include "LauncherDlg.h"
 #include "ShippedButtons.h"
+#include "TestWindows.h"
 #include "UIBuilder.h"
 
 namespace {
 
+using Posted = std::vector<std::pair<UINT, WPARAM>>;
 const CRect kParentRect(50, 50, 880, 670);
 
+// Children in their z-order, which is the order of their creation.
 std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -20,12 +23,49 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     return children;
 }
 
+bool IsButton(HWND window) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return ::_wcsicmp(name, L"Button") == 0;
+}
+
+// A parent that answers its controls' colour requests through its builder, as the launcher window does.
+class CBuilderParent : public CTestParent {
+public:
+    CUIBuilder m_ui;
+
+protected:
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+        HBRUSH brush = CTestParent::OnCtlColor(pDC, pWnd, nCtlColor);
+        m_ui.OnCtlColorHook(pWnd, pDC, nCtlColor, brush);
+        return brush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBuilderParent, CTestParent)
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
 class UIBuilderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_parent.Create(kParentRect)); }
 
-    CTestParent m_parent;
-    CUIBuilder m_ui;
+    BOOL Build(const BUTTON_ITEM* buttons, const RADIO_ITEM* radios, const BROWSER_ITEM* panes,
+               const EDIT_ITEM* edits) {
+        m_parent.m_ui.SetTables(buttons, radios, panes, nullptr, edits);
+        return m_parent.m_ui.Build(&m_parent);
+    }
+
+    // The click as the control reports it: BN_CLICKED to the parent, which reflects it to the button.
+    Posted Click(int id) {
+        m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(::GetDlgItem(m_parent, id)));
+        PumpMessages();
+        return std::exchange(m_parent.m_posted, {});
+    }
+
+    CBuilderParent m_parent;
 };
 
 // The shipped button table, the launcher's contract with its publisher: a button added, moved or removed in
@@ -93,70 +133,156 @@ TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
 }
 
 TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothingElse) {
-    m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
-    EXPECT_TRUE(m_ui.Build(&m_parent));
+    m_parent.m_ui.SetTables(g_ButtonItems, g_RadioItems, g_BrowserItems, g_ProgressItems, g_EditItems);
+    EXPECT_TRUE(m_parent.m_ui.Build(&m_parent));
 
-    ASSERT_EQ(m_ui.Buttons().size(), std::size(kShippedButtons));
+    std::vector<HWND> buttons;
+    for (const HWND child : ChildrenOf(m_parent)) {
+        if (IsButton(child)) {
+            buttons.push_back(child);
+        }
+    }
+    ASSERT_EQ(buttons.size(), std::size(kShippedButtons));
     for (size_t i = 0; i < std::size(kShippedButtons); ++i) {
         const ShippedButton& expected = kShippedButtons[i];
-        const CButtonST& button = *m_ui.Buttons()[i];
         SCOPED_TRACE(expected.id);
-        EXPECT_EQ(button.GetDlgCtrlID(), expected.id);
+        EXPECT_EQ(::GetDlgCtrlID(buttons[i]), expected.id) << "in table order";
         // The button's window reaches 3 pixels left of and 2 above its face.
-        const CRect rect = RectInParent(button);
         const CRect window(expected.face.left - 3, expected.face.top - 2, expected.face.right,
                            expected.face.bottom);
-        EXPECT_TRUE(::EqualRect(&rect, &window));
-        EXPECT_EQ(button.GetActionType(), expected.type);
-        EXPECT_STREQ(button.GetTargetUrl(), expected.url) << "every shipped address fits";
-        EXPECT_TRUE(button.HasFace(kHoverFace) && button.HasFace(kNormalFace));
-        EXPECT_EQ(button.HasFace(kDisabledFace), expected.disabled != 0);
+        EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]), window));
     }
-    ASSERT_EQ(m_ui.Browsers().size(), 1u);
-    const SimpleBrowser& pane = *m_ui.Browsers()[0];
-    EXPECT_EQ(pane.GetDlgCtrlID(), 112);
-    const CRect paneRect = RectInParent(pane), expectedPane(17, 57, 812, 521);
-    EXPECT_TRUE(::EqualRect(&paneRect, &expectedPane));
+    const HWND pane = ::GetDlgItem(m_parent, 112);
+    ASSERT_NE(pane, nullptr);
+    EXPECT_TRUE(::EqualRect(RectInParent(pane), CRect(17, 57, 812, 521)));
     EXPECT_EQ(ChildrenOf(m_parent).size(), std::size(kShippedButtons) + 1)
         << "no radio button, progress bar, edit box or other child";
+
+    // What each button does is its row's. A web button opens its page through the shell, which only the
+    // end-to-end tests watch.
+    for (const ShippedButton& button : kShippedButtons) {
+        SCOPED_TRACE(button.id);
+        const Posted posted = button.type == OpenUrl ? Posted{} : Click(button.id);
+        switch (button.type) {
+        case MinimiseParent:
+            EXPECT_TRUE(posted.empty());
+            EXPECT_TRUE(m_parent.IsIconic());
+            m_parent.ShowWindow(SW_SHOWNOACTIVATE);
+            break;
+        case CloseParent:
+            EXPECT_EQ(posted, (Posted{{WM_CLOSE, 0}}));
+            break;
+        case RequestStart:
+            EXPECT_EQ(posted, (Posted{{LM_START, 0}}));
+            break;
+        default:
+            EXPECT_EQ(button.type, OpenUrl);
+        }
+    }
+}
+
+// Whether the window shows the bitmap resource `id`, every pixel of it, with its top-left corner at (left,
+// top).
+bool Shows(const Capture& shown, int id, int left, int top) {
+    CBitmap image;
+    BITMAP size = {};
+    if (!image.LoadBitmap(static_cast<UINT>(id)) || image.GetBitmap(&size) == 0) {
+        return false;
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
+    const CMemoryDC dc(nullptr);
+    ::GetDIBits(dc, image, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
+    for (int y = 0; y < size.bmHeight; ++y) {
+        for (int x = 0; x < size.bmWidth; ++x) {
+            if (((pixels[static_cast<size_t>(y) * size.bmWidth + x] ^ shown.At(left + x, top + y)) &
+                 0xFFFFFF) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Each image of a row shows in its own state. A button without a pressed image shows its hover image while
+// pressed, which is how the hover image is seen here without a pointer.
+TEST_F(UIBuilderTest, EachImageOfAButtonRowShowsInItsState) {
+    const BUTTON_DATA& minimise = ButtonRowFor(MinimiseParent);
+    const BUTTON_DATA& close = ButtonRowFor(CloseParent);
+    // Four different images of one size, on faces 16 x 16: the windows are 19 x 18, the faces at (1, 1).
+    const int normal = minimise.normalImage, hover = close.hoverImage, pressed = minimise.hoverImage,
+              disabled = close.normalImage;
+    const BUTTON_ITEM rows[] = {
+        {L"", 501, NotifySelected, normal, hover, pressed, disabled, 13, 12, 29, 28, L""},
+        {L"", 502, NotifySelected, normal, hover, 0, 0, 43, 12, 59, 28, L""},
+        {L"", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L""},
+    };
+    Build(rows, nullptr, nullptr, nullptr);
+    const HWND all = ::GetDlgItem(m_parent, 501), fallbacks = ::GetDlgItem(m_parent, 502);
+    EXPECT_TRUE(Shows(CaptureWindow(all), normal, 1, 1)) << "at rest";
+    EXPECT_TRUE(Shows(CaptureWindow(fallbacks), normal, 1, 1)) << "at rest";
+    for (const HWND button : {all, fallbacks}) {
+        ::SendMessageW(button, BM_SETSTATE, TRUE, 0);
+    }
+    EXPECT_TRUE(Shows(CaptureWindow(all), pressed, 2, 2)) << "pressed, one pixel further right and down";
+    EXPECT_TRUE(Shows(CaptureWindow(fallbacks), hover, 2, 2)) << "pressed, without a pressed image";
+    for (const HWND button : {all, fallbacks}) {
+        ::SendMessageW(button, BM_SETSTATE, FALSE, 0);
+        ::EnableWindow(button, FALSE);
+    }
+    EXPECT_TRUE(Shows(CaptureWindow(all), disabled, 1, 1)) << "disabled";
+    EXPECT_TRUE(Shows(CaptureWindow(fallbacks), normal, 1, 1)) << "disabled, without a disabled image";
+    EXPECT_EQ(Click(501), (Posted{{LM_SELECTED, 501}})) << "the row's action";
 }
 
 TEST_F(UIBuilderTest, NullTablesAndTablesStartingWithTheirTerminatorBuildNothing) {
-    EXPECT_TRUE(m_ui.Build(&m_parent));
+    EXPECT_TRUE(m_parent.m_ui.Build(&m_parent));
     const BUTTON_ITEM buttons[] = {g_ButtonItems[std::size(g_ButtonItems) - 1], g_ButtonItems[0]};
     const int normal = ButtonRowFor(MinimiseParent).normalImage,
               hover = ButtonRowFor(MinimiseParent).hoverImage;
     const RADIO_ITEM radios[] = {{L"", 1, 0, normal, hover, 0, 0, 20, 20},
                                  {L"", 1, 601, normal, hover, 0, 0, 20, 20}};
     const EDIT_ITEM edits[] = {{0, 0, 0, 50, 20, 0, 0, 0, 0}, {602, 0, 0, 50, 20, 0, 0, 0, 0}};
-    m_ui.SetTables(buttons, radios, nullptr, nullptr, edits);
-    EXPECT_TRUE(m_ui.Build(&m_parent));
+    EXPECT_TRUE(Build(buttons, radios, nullptr, edits));
     EXPECT_TRUE(ChildrenOf(m_parent).empty());
 }
 
+// A radio button posts its selection only when it becomes checked, and checking one clears the others of
+// its group: which clicks post shows which buttons share a group.
 TEST_F(UIBuilderTest, RadioRowsWithTheSameKeyFormOneGroupInTableOrder) {
     const int checked = ButtonRowFor(MinimiseParent).hoverImage,
               normal = ButtonRowFor(MinimiseParent).normalImage;
     const RADIO_ITEM radios[] = {
-        {L"a", 7, 601, checked, normal, 0, 0, 20, 20},
-        {L"b", 3, 602, checked, normal, 30, 0, 50, 20},
-        {L"c", 7, 603, checked, normal, 60, 0, 80, 20},
+        {L"", 7, 601, checked, normal, 0, 0, 20, 20},
+        {L"", 3, 602, checked, normal, 30, 0, 50, 20},
+        {L"", 7, 603, checked, normal, 60, 0, 80, 20},
         {L"", 0, 0, 0, 0, 0, 0, 0, 0},
     };
-    m_ui.SetTables(nullptr, radios, nullptr, nullptr, nullptr);
-    m_ui.Build(&m_parent);
-    ASSERT_EQ(m_ui.Buttons().size(), 3u);
-    CButtonST* const a = m_ui.Buttons()[0].get();
-    CButtonST* const b = m_ui.Buttons()[1].get();
-    CButtonST* const c = m_ui.Buttons()[2].get();
-    EXPECT_EQ(a->m_pPrev, nullptr);
-    EXPECT_EQ(a->m_pNext, c);
-    EXPECT_EQ(c->m_pPrev, a);
-    EXPECT_EQ(c->m_pNext, nullptr);
-    EXPECT_EQ(b->m_pPrev, nullptr);
-    EXPECT_EQ(b->m_pNext, nullptr);
-    EXPECT_EQ(RectInParent(*c).left, 60) << "radio rectangles are used unchanged";
-    EXPECT_TRUE(c->HasFace(kHoverFace)) << "the checked image fills slot 0";
+    Build(nullptr, radios, nullptr, nullptr);
+    ASSERT_EQ(ChildrenOf(m_parent).size(), 3u);
+    EXPECT_TRUE(::EqualRect(RectInParent(::GetDlgItem(m_parent, 603)), CRect(60, 0, 80, 20)))
+        << "radio rectangles are used unchanged";
+    struct Step {
+        int click;
+        bool posts;
+    } const steps[] = {
+        {601, true},  {602, true}, {603, true}, {601, true}, // c cleared a, its group's other member
+        {602, false},                                        // but not b, which is in a group of its own
+        {603, true},
+    };
+    for (const Step& step : steps) {
+        const Posted expected =
+            step.posts ? Posted{{LM_SELECTED, static_cast<WPARAM>(step.click)}} : Posted{};
+        EXPECT_EQ(Click(step.click), expected) << step.click;
+    }
+    EXPECT_TRUE(Shows(CaptureWindow(::GetDlgItem(m_parent, 601)), normal, 2, 2)) << "unchecked";
+    EXPECT_TRUE(Shows(CaptureWindow(::GetDlgItem(m_parent, 603)), checked, 2, 2)) << "checked";
+}
+
+COLORREF BrushColour(HBRUSH brush) {
+    LOGBRUSH logBrush = {};
+    return ::GetObjectW(brush, sizeof logBrush, &logBrush) != 0 ? logBrush.lbColor : CLR_INVALID;
 }
 
 TEST_F(UIBuilderTest, EditBoxesGetTheirStylesAndOnlyTheyGetTheirColours) {
@@ -167,36 +293,35 @@ TEST_F(UIBuilderTest, EditBoxesGetTheirStylesAndOnlyTheyGetTheirColours) {
         {703, 0, 60, 80, 80, RGB(2, 2, 2), 1, 0, 1},
         {0, 0, 0, 0, 0, 0, 0, 0, 0},
     };
-    m_ui.SetTables(g_ButtonItems, nullptr, nullptr, nullptr, edits);
-    m_ui.Build(&m_parent);
+    Build(g_ButtonItems, nullptr, nullptr, edits);
     constexpr DWORD styles[] = {0x10001004, 0x10000080, 0x10000080 | ES_NUMBER | ES_PASSWORD};
-    ASSERT_EQ(m_ui.Edits().size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(m_ui.Edits()[i]->GetStyle() & ~WS_CHILD, styles[i]) << i;
-        EXPECT_NE(m_ui.Edits()[i]->GetStyle() & WS_CHILD, 0u);
+    for (size_t i = 0; i < std::size(styles); ++i) {
+        const HWND edit = ::GetDlgItem(m_parent, edits[i].id);
+        ASSERT_NE(edit, nullptr) << edits[i].id;
+        const DWORD style = static_cast<DWORD>(::GetWindowLongW(edit, GWL_STYLE));
+        EXPECT_EQ(style & ~WS_CHILD, styles[i]) << edits[i].id;
+        EXPECT_NE(style & WS_CHILD, 0u);
     }
 
     CEdit stranger;
     stranger.Create(WS_VISIBLE, CRect(100, 0, 180, 20), &m_parent, 799);
-    CMemoryDC dc(nullptr);
-    const HBRUSH defaultBrush = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     struct Case {
-        CWnd* control;
-        UINT kind;
+        HWND control;
+        UINT message;
         bool coloured;
+    } const cases[] = {
+        {::GetDlgItem(m_parent, 701), WM_CTLCOLOREDIT, true},
+        {::GetDlgItem(m_parent, 701), WM_CTLCOLORSTATIC, false}, // as a read-only or disabled edit box asks
+        {stranger, WM_CTLCOLOREDIT, false},
+        {::GetDlgItem(m_parent, g_ButtonItems[0].id), WM_CTLCOLORBTN, false},
     };
-    const Case cases[] = {
-        {m_ui.Edits()[0].get(), CTLCOLOR_EDIT, true},
-        {m_ui.Edits()[0].get(), CTLCOLOR_STATIC, false}, // read-only or disabled
-        {&stranger, CTLCOLOR_EDIT, false},
-        {m_ui.Buttons()[0].get(), CTLCOLOR_BTN, false},
-    };
+    const CMemoryDC dc(nullptr);
     for (const Case& c : cases) {
-        dc.SetBkColor(RGB(255, 255, 255));
-        HBRUSH brush = defaultBrush;
-        m_ui.OnCtlColorHook(c.control, &dc, c.kind, brush);
-        EXPECT_EQ(brush, c.coloured ? m_ui.FindEditBrush(701)->GetSafeHandle() : defaultBrush) << c.kind;
-        EXPECT_EQ(dc.GetBkColor(), c.coloured ? blue : RGB(255, 255, 255)) << c.kind;
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        const auto brush = reinterpret_cast<HBRUSH>(m_parent.SendMessage(
+            c.message, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(c.control)));
+        EXPECT_EQ(BrushColour(brush) == blue, c.coloured) << c.message;
+        EXPECT_EQ(::GetBkColor(dc) == blue, c.coloured) << c.message;
     }
 }
 

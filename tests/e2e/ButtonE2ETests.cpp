@@ -12,6 +12,7 @@
 #include "E2EEnvironment.h"
 #include "LauncherProcess.h"
 #include "Pictures.h"
+#include "ScratchDirectory.h"
 #include "UiTables.h"
 #include "XPointer.h"
 
@@ -273,11 +274,7 @@ TEST_F(LauncherButtons, DraggingTheSkinMovesTheWindow) {
 class LauncherStartButton : public LauncherButtons {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        m_directory = std::wstring(temp) + L"skyreach-start-button";
-        CreateDirectoryW(m_directory.c_str(), nullptr);
-        DeleteFileW((m_directory + L"\\patcher_record.txt").c_str());
+        m_directory = FreshScratchDirectory(L"skyreach-start-button");
         ASSERT_TRUE(
             CopyFileW(TestPaths().patcher.c_str(), (m_directory + L"\\patcher_qz.exe").c_str(), FALSE));
         StartLauncher(m_directory);

@@ -8,21 +8,13 @@
 
 #include "E2EEnvironment.h"
 #include "FeatureRegistry.h"
+#include "LauncherMessages.h"
 #include "LauncherProcess.h"
+#include "ScratchDirectory.h"
 #include "ShippedButtons.h"
 #include "XPointer.h"
 
 namespace {
-
-constexpr UINT kStartMessage = WM_USER + 4000;
-
-std::wstring ScratchDirectory(const std::wstring& name) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring directory = std::wstring(temp) + name;
-    CreateDirectoryW(directory.c_str(), nullptr);
-    return directory;
-}
 
 // The centre of a button's face on the screen, for a launcher window at `window`.
 POINT FaceCentre(const RECT& window, const BUTTON_DATA& row) {
@@ -37,7 +29,7 @@ std::wstring TitleOf(HWND window) {
 
 // A copy of the launcher whose skin resource is not a PNG any more.
 TEST(BrokenSkin, LeavesAPlainClosableWindowWithItsTitleAndTheSwitchesWritten) {
-    const std::wstring copy = ScratchDirectory(L"skyreach-broken-skin") + L"\\SkyreachBrokenSkin.exe";
+    const std::wstring copy = FreshScratchDirectory(L"skyreach-broken-skin") + L"\\SkyreachBrokenSkin.exe";
     ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), copy.c_str(), FALSE));
     const HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
     ASSERT_NE(update, nullptr);
@@ -68,13 +60,12 @@ TEST(BrokenSkin, LeavesAPlainClosableWindowWithItsTitleAndTheSwitchesWritten) {
 }
 
 TEST(ForeignNames, AFolderAndAProgramNamedInOtherScriptsWork) {
-    const std::wstring folder = ScratchDirectory(L"Скайрич 天空 \U0001F680");
+    const std::wstring folder = FreshScratchDirectory(L"Скайрич 天空 \U0001F680");
     const std::wstring name = L"Лаунчер启动器\U0001F680.exe";
     const std::wstring exe = folder + L"\\" + name;
     ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), exe.c_str(), FALSE));
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (folder + L"\\patcher_qz.exe").c_str(), FALSE));
     const std::wstring record = folder + L"\\patcher_record.txt";
-    DeleteFileW(record.c_str());
     DeleteFeatureValue(L"FEATURE_BROWSER_EMULATION", name.c_str());
 
     LauncherProcess launcher(exe, folder);

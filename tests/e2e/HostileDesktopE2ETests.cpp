@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "E2EEnvironment.h"
+#include "ScratchDirectory.h"
 #include "KnownDlls.h"
 #include "LauncherProcess.h"
 #include "PeImage.h"

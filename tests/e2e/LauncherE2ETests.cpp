@@ -1,9 +1,11 @@
 // End-to-end checks of the real launcher executable, as a player (and the publisher) would see it.
 #include "E2EEnvironment.h"
 #include "FeatureRegistry.h"
+#include "LauncherMessages.h"
 #include "LauncherProcess.h"
 #include "Pictures.h"
 #include "PatcherRecord.h"
+#include "ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -17,16 +19,7 @@
 
 namespace {
 
-constexpr UINT kStartMessage = WM_USER + 4000;
 constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
-
-std::wstring MakeScratchDirectory(const wchar_t* name) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    std::wstring directory = std::wstring(temp) + name;
-    CreateDirectoryW(directory.c_str(), nullptr);
-    return directory;
-}
 
 bool SameText(const std::wstring& a, const std::wstring& b) {
     return _wcsicmp(a.c_str(), b.c_str()) == 0;
@@ -43,6 +36,16 @@ protected:
     LauncherProcess* Start(const std::wstring& directory = L"") {
         m_processes.push_back(std::make_unique<LauncherProcess>(TestPaths().launcher, directory));
         return m_processes.back().get();
+    }
+    // Starts the launcher in `directory`, posts its window `message` and waits for it to end well.
+    void EndWith(UINT message, const std::wstring& directory = L"") {
+        const LauncherProcess* launcher = Start(directory);
+        const HWND window = launcher->WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        PostMessageW(window, message, 0, 0);
+        DWORD exitCode = 1;
+        ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+        EXPECT_EQ(exitCode, 0u);
     }
     std::vector<std::unique_ptr<LauncherProcess>> m_processes;
 };
@@ -229,19 +232,12 @@ TEST_F(Launcher, EnterAndEscapeLeaveTheWindowOpen) {
 
 TEST_F(Launcher, CloseEndsTheProcessAndLeavesTheBrowserSwitches) {
     DeleteFeatureValues(L"SkyreachLauncher.exe");
-    const LauncherProcess* launcher = Start();
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_FALSE(IsWindow(window));
+    EndWith(WM_CLOSE);
     ExpectFeatureValues(L"SkyreachLauncher.exe");
 }
 
 TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-renamed");
+    const std::wstring directory = FreshScratchDirectory(L"skyreach-renamed");
     const std::wstring renamed = directory + L"\\SkyreachRenamed.exe";
     ASSERT_TRUE(CopyFileW(TestPaths().launcher.c_str(), renamed.c_str(), FALSE));
     DeleteFeatureValues(L"SkyreachRenamed.exe");
@@ -258,19 +254,11 @@ TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
 class StartRequest : public Launcher, public testing::WithParamInterface<const wchar_t*> {};
 
 TEST_P(StartRequest, StartsThePatcherInTheCurrentDirectoryAndEnds) {
-    const std::wstring directory = MakeScratchDirectory(GetParam());
+    const std::wstring directory = FreshScratchDirectory(GetParam());
     const std::wstring patcher = directory + L"\\patcher_qz.exe";
     const std::wstring record = directory + L"\\" + kPatcherRecordName;
-    DeleteFileW(record.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), patcher.c_str(), FALSE));
-
-    const LauncherProcess* launcher = Start(directory);
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, kStartMessage, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EndWith(LM_START, directory);
 
     PatcherRecord started;
     ASSERT_TRUE(ReadPatcherRecord(record, 30000, &started)) << "the patcher did not start";
@@ -304,16 +292,15 @@ int ProcessesNamed(const wchar_t* image) {
 // the patcher once. Both requests are sent at once and handled one after the other, as sent messages are
 // before the window's posted ones.
 TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-two-starts");
+    const std::wstring directory = FreshScratchDirectory(L"skyreach-two-starts");
     const std::wstring starts = directory + L"\\patcher_starts.txt";
-    DeleteFileW(starts.c_str());
     ASSERT_TRUE(CopyFileW(TestPaths().patcher.c_str(), (directory + L"\\patcher_qz.exe").c_str(), FALSE));
 
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
-    EXPECT_TRUE(SendNotifyMessageW(window, kStartMessage, 0, 0));
+    EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
+    EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
     DWORD exitCode = 1;
     ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -332,15 +319,7 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
 }
 
 TEST_F(Launcher, StartRequestWithoutAPatcherStillEnds) {
-    const std::wstring directory = MakeScratchDirectory(L"skyreach-no-patcher");
-    DeleteFileW((directory + L"\\patcher_qz.exe").c_str());
-    const LauncherProcess* launcher = Start(directory);
-    const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageW(window, kStartMessage, 0, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EndWith(LM_START, FreshScratchDirectory(L"skyreach-no-patcher"));
 }
 
 } // namespace

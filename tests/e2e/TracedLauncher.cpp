@@ -61,27 +61,6 @@ void PrintWindowsOf(DWORD processId) {
     ::EnumWindows(&PrintWindow, static_cast<LPARAM>(processId));
 }
 
-void DeleteTree(const std::wstring& directory) {
-    WIN32_FIND_DATAW found = {};
-    const HANDLE search = ::FindFirstFileW((directory + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = directory + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(path);
-            } else {
-                ::DeleteFileW(path.c_str());
-            }
-        } while (::FindNextFileW(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryW(directory.c_str());
-}
-
 } // namespace
 
 std::string UnixPathOf(const std::wstring& windowsPath) {
@@ -95,15 +74,6 @@ std::string UnixPathOf(const std::wstring& windowsPath) {
     const std::string path = converted;
     ::HeapFree(::GetProcessHeap(), 0, converted);
     return path;
-}
-
-std::wstring FreshScratchDirectory(const std::wstring& name) {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring directory = std::wstring(temp) + name;
-    DeleteTree(directory);
-    ::CreateDirectoryW(directory.c_str(), nullptr);
-    return directory;
 }
 
 TracedLauncher::TracedLauncher(const std::wstring& exe, const std::wstring& directory,

@@ -30,5 +30,3 @@ private:
 
 // The path Wine's host sees for a Windows path (Wine's own conversion); empty when there is none.
 std::string UnixPathOf(const std::wstring& windowsPath);
-// A fresh, empty directory under the temporary directory.
-std::wstring FreshScratchDirectory(const std::wstring& name);

@@ -35,12 +35,7 @@ END_MESSAGE_MAP()
 // Pumps this thread's messages until the object is signalled, so that what other threads send here is
 // answered.
 void PumpUntilSignalled(HANDLE object) {
-    while (::MsgWaitForMultipleObjects(1, &object, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&msg);
-        }
-    }
+    WaitUntil([object] { return ::WaitForSingleObject(object, 0) == WAIT_OBJECT_0; }, 10000);
 }
 
 DWORD WINAPI RunBody(LPVOID context) {

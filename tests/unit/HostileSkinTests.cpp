@@ -74,12 +74,13 @@ TEST(HostileSkins, GiveNothingOrARightBitmapAndRegion) {
         SCOPED_TRACE(c.file);
         const std::vector<char> bytes = ReadHostile(c.file);
         ASSERT_FALSE(bytes.empty());
-        const HBITMAP skin = DecodePng(bytes.data(), static_cast<DWORD>(bytes.size()));
-        if (c.outcome == Outcome::Nothing || (c.outcome == Outcome::Either && skin == nullptr)) {
-            EXPECT_EQ(skin, nullptr);
+        const CBitmap skin = DecodePng(bytes.data(), static_cast<DWORD>(bytes.size()));
+        if (c.outcome == Outcome::Nothing ||
+            (c.outcome == Outcome::Either && skin.GetSafeHandle() == nullptr)) {
+            EXPECT_EQ(skin.GetSafeHandle(), nullptr);
             continue;
         }
-        ASSERT_NE(skin, nullptr);
+        ASSERT_NE(skin.GetSafeHandle(), nullptr);
         BITMAP info = {};
         GetObjectW(skin, sizeof info, &info);
         EXPECT_EQ(info.bmWidth, c.width);
@@ -87,11 +88,10 @@ TEST(HostileSkins, GiveNothingOrARightBitmapAndRegion) {
         EXPECT_EQ(info.bmBitsPixel, 32);
         EXPECT_EQ(PixelOf(skin, c.probe.x, c.probe.y), c.colour);
         int width = 0, height = 0;
-        const HRGN region = MakeSkinRegion(skin, width, height);
-        ASSERT_NE(region, nullptr) << "even an image of key pixels only gives a (empty) region";
+        const CRgn region = MakeSkinRegion(skin, width, height);
+        ASSERT_NE(region.GetSafeHandle(), nullptr)
+            << "even an image of key pixels only gives a (empty) region";
         EXPECT_EQ(RegionArea(region), static_cast<int64_t>(c.width) * c.height - c.keyPixels);
-        DeleteObject(region);
-        DeleteObject(skin);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(HostileSkins, GiveNothingOrARightBitmapAndRegion) {
 TEST(HostileSkins, AHugeClaimReservesNoMemoryForItsPixels) {
     const std::vector<char> bytes = ReadHostile("huge-claim.png");
     const SIZE_T before = PeakPrivateBytes();
-    EXPECT_EQ(DecodePng(bytes.data(), static_cast<DWORD>(bytes.size())), nullptr);
+    EXPECT_EQ(DecodePng(bytes.data(), static_cast<DWORD>(bytes.size())).GetSafeHandle(), nullptr);
     EXPECT_LT(PeakPrivateBytes() - before, SIZE_T(64) << 20);
 }
 

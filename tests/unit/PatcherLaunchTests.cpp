@@ -1,6 +1,7 @@
 #include "HostPath.h"
 #include "PatcherLaunch.h"
 #include "PatcherRecord.h"
+#include "ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -42,10 +43,7 @@ TEST(PatcherCommand, PathThatDoesNotFitIsRefused) {
 // command it was given (STARTF_USESHOWWINDOW, and SW_SHOWNORMAL in wShowWindow), and neither gives one to a
 // program created with a zeroed STARTUPINFO; other start-up flags are the system's own and not looked at.
 TEST(PatcherStart, BothStartsRunThePathAloneHereAndOnlyTheShellPassesAShowCommand) {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring directory = std::wstring(temp) + L"skyreach patcher start";
-    ::CreateDirectoryW(directory.c_str(), nullptr);
+    const std::wstring directory = FreshScratchDirectory(L"skyreach patcher start");
     const std::wstring patcher = directory + L"\\" + kPatcherFileName;
     ASSERT_TRUE(::CopyFileW(ToWindowsPath(SKYREACH_TEST_PATCHER).c_str(), patcher.c_str(), FALSE));
     const std::wstring recordFile = directory + L"\\" + kPatcherRecordName;

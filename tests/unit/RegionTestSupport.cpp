@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
-HBITMAP MakeSkin(int width, int height, const std::function<PIXEL(int, int)>& paint) {
+CBitmap MakeSkin(int width, int height, const std::function<PIXEL(int, int)>& paint) {
     void* bits = nullptr;
-    HBITMAP bitmap = Create32BitDib(nullptr, width, height, &bits);
-    if (!bitmap)
-        return nullptr;
+    CBitmap bitmap = Create32BitDib(nullptr, width, height, &bits);
+    if (bitmap.GetSafeHandle() == nullptr) {
+        return bitmap;
+    }
     BYTE* bytes = static_cast<BYTE*>(bits);
     for (int y = 0; y < height; ++y) {
         BYTE* row = bytes + static_cast<size_t>(height - 1 - y) * width * 4;
@@ -38,8 +40,9 @@ int64_t RegionArea(HRGN region) {
     return area;
 }
 
-HRGN ExpectedRegion(int width, int height, const std::function<bool(int, int)>& inside) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
+CRgn ExpectedRegion(int width, int height, const std::function<bool(int, int)>& inside) {
+    CRgn region;
+    region.Attach(::CreateRectRgn(0, 0, 0, 0));
     for (int y = 0; y < height; ++y) {
         int x = 0;
         while (x < width) {
@@ -47,9 +50,9 @@ HRGN ExpectedRegion(int width, int height, const std::function<bool(int, int)>& 
             while (x < width && inside(x, y))
                 ++x;
             if (x > start) {
-                HRGN run = CreateRectRgn(start, y, x, y + 1);
-                CombineRgn(region, region, run, RGN_OR);
-                DeleteObject(run);
+                CRgn run;
+                run.Attach(::CreateRectRgn(start, y, x, y + 1));
+                ::CombineRgn(region, region, run, RGN_OR);
             }
             ++x;
         }
@@ -69,8 +72,8 @@ std::vector<RECT> CheckerboardRuns(int count) {
     return runs;
 }
 
-std::vector<HRGN> BatchRegions(const std::vector<RECT>& rects) {
-    std::vector<HRGN> regions;
+std::vector<CRgn> BatchRegions(const std::vector<RECT>& rects) {
+    std::vector<CRgn> regions;
     size_t next = 0;
     do {
         const size_t count = std::min<size_t>(kRegionBatchSize, rects.size() - next);
@@ -87,16 +90,17 @@ std::vector<HRGN> BatchRegions(const std::vector<RECT>& rects) {
                      std::max(bound.bottom, r.bottom)};
         }
         next += count;
-        regions.push_back(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+        regions.emplace_back();
+        regions.back().Attach(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
     } while (next < rects.size());
     return regions;
 }
 
-HRGN GrowingUnion(const std::vector<HRGN>& regions) {
-    const HRGN grown = regions.front();
+CRgn GrowingUnion(std::vector<CRgn> regions) {
+    CRgn grown = std::move(regions.front());
     for (size_t i = 1; i < regions.size(); ++i) {
-        CombineRgn(grown, grown, regions[i], RGN_OR);
-        DeleteObject(regions[i]);
+        ::CombineRgn(grown, grown, regions[i], RGN_OR);
+        regions[i].DeleteObject();
     }
     return grown;
 }

@@ -32,8 +32,8 @@ HMODULE Self() {
 }
 
 TEST(SkinImage, ShippedSkinIsA32BitBottomUpDibOfThePngsSize) {
-    HBITMAP skin = LoadPngResource(Self(), IDR_SKIN_PNG);
-    ASSERT_NE(skin, nullptr);
+    const CBitmap skin = LoadPngResource(Self(), IDR_SKIN_PNG);
+    ASSERT_NE(skin.GetSafeHandle(), nullptr);
     const DibView view = Inspect(skin);
     ASSERT_NE(view.bits, nullptr) << "a DIB section exposes its bits";
     EXPECT_EQ(view.section.dsBm.bmWidth, 830);
@@ -48,13 +48,12 @@ TEST(SkinImage, ShippedSkinIsA32BitBottomUpDibOfThePngsSize) {
     EXPECT_EQ(corner[1], 0);
     EXPECT_EQ(corner[2], 255);
     EXPECT_EQ(corner[3], 255);
-    DeleteObject(skin);
 }
 
 // Translucent pixels keep their own colour values: nothing is premultiplied by alpha.
 TEST(SkinImage, PixelsAreCopiedUnchangedWithTheirAlpha) {
-    HBITMAP image = LoadPngResource(Self(), kTranslucentPng);
-    ASSERT_NE(image, nullptr);
+    const CBitmap image = LoadPngResource(Self(), kTranslucentPng);
+    ASSERT_NE(image.GetSafeHandle(), nullptr);
     const DibView view = Inspect(image);
     struct Expected {
         int x, y;
@@ -71,18 +70,19 @@ TEST(SkinImage, PixelsAreCopiedUnchangedWithTheirAlpha) {
         EXPECT_EQ(p[2], e.red) << e.x << "," << e.y;
         EXPECT_EQ(p[3], e.alpha) << e.x << "," << e.y;
     }
-    DeleteObject(image);
 }
 
-TEST(SkinImage, MissingOrUndecodableResourceGivesNull) {
-    EXPECT_EQ(LoadPngResource(Self(), kMissingPng), nullptr);
-    EXPECT_EQ(LoadPngResource(Self(), kCorruptPng), nullptr);
+TEST(SkinImage, MissingOrUndecodableResourceGivesNothingAndKeepsNothing) {
+    const int bitmaps = CBitmap::LiveHandleCount();
+    EXPECT_EQ(LoadPngResource(Self(), kMissingPng).GetSafeHandle(), nullptr);
+    EXPECT_EQ(LoadPngResource(Self(), kCorruptPng).GetSafeHandle(), nullptr);
+    EXPECT_EQ(CBitmap::LiveHandleCount(), bitmaps);
 }
 
 // The bitmap outlives the decoder: once loading returns, it still blits like any GDI bitmap.
 TEST(SkinImage, LoadedSkinCanBeSelectedAndCopied) {
-    HBITMAP skin = LoadPngResource(Self(), IDR_SKIN_PNG);
-    ASSERT_NE(skin, nullptr);
+    const CBitmap skin = LoadPngResource(Self(), IDR_SKIN_PNG);
+    ASSERT_NE(skin.GetSafeHandle(), nullptr);
     HDC screen = GetDC(nullptr);
     HDC source = CreateCompatibleDC(screen);
     HDC target = CreateCompatibleDC(screen);
@@ -98,7 +98,6 @@ TEST(SkinImage, LoadedSkinCanBeSelectedAndCopied) {
     DeleteDC(target);
     DeleteDC(source);
     ReleaseDC(nullptr, screen);
-    DeleteObject(skin);
 }
 
 } // namespace

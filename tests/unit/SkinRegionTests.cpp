@@ -7,18 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
 struct RegionResult {
-    HRGN region;
-    int width;
-    int height;
+    CRgn region;
+    int width = -1;
+    int height = -1;
 };
 
-RegionResult Build(HBITMAP skin, SIZE_T heapMaximum = 0) {
-    RegionResult result = {nullptr, -1, -1};
-    result.region = MakeSkinRegion(skin, result.width, result.height, heapMaximum);
+RegionResult Build(HBITMAP skin) {
+    RegionResult result;
+    result.region = MakeSkinRegion(skin, result.width, result.height);
     return result;
 }
 
@@ -32,13 +33,11 @@ class KeyColourTest : public testing::TestWithParam<ColourCase> {};
 
 TEST_P(KeyColourTest, DecidesWhetherAPixelBelongsToTheWindow) {
     const ColourCase& c = GetParam();
-    HBITMAP skin = MakeSkin(3, 1, [&](int x, int) { return x == 1 ? c.colour : kSky; });
+    const CBitmap skin = MakeSkin(3, 1, [&](int x, int) { return x == 1 ? c.colour : kSky; });
     const RegionResult r = Build(skin);
-    ASSERT_NE(r.region, nullptr);
-    EXPECT_EQ(PtInRegion(r.region, 1, 0) != FALSE, c.inside);
+    ASSERT_NE(r.region.GetSafeHandle(), nullptr);
+    EXPECT_EQ(::PtInRegion(r.region, 1, 0) != FALSE, c.inside);
     EXPECT_EQ(RegionArea(r.region), c.inside ? 3 : 2);
-    DeleteObject(r.region);
-    DeleteObject(skin);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tolerance, KeyColourTest,
@@ -64,22 +63,22 @@ class KeyPatternTest : public testing::TestWithParam<PatternCase> {};
 // pixels.
 TEST_P(KeyPatternTest, RegionIsTheRectangleLessTheKeyPixels) {
     const PatternCase& c = GetParam();
-    HBITMAP skin = MakeSkin(c.width, c.height, [&](int x, int y) { return c.isKey(x, y) ? kMagenta : kSky; });
+    const CBitmap skin =
+        MakeSkin(c.width, c.height, [&](int x, int y) { return c.isKey(x, y) ? kMagenta : kSky; });
     const RegionResult r = Build(skin);
-    ASSERT_NE(r.region, nullptr);
+    ASSERT_NE(r.region.GetSafeHandle(), nullptr);
     EXPECT_EQ(r.width, c.width);
     EXPECT_EQ(r.height, c.height);
 
-    HRGN expected = ExpectedRegion(c.width, c.height, [&](int x, int y) { return !c.isKey(x, y); });
-    EXPECT_TRUE(EqualRgn(r.region, expected));
+    const CRgn expected = ExpectedRegion(c.width, c.height, [&](int x, int y) { return !c.isKey(x, y); });
+    EXPECT_TRUE(::EqualRgn(r.region, expected));
     int64_t keyPixels = 0;
-    for (int y = 0; y < c.height; ++y)
-        for (int x = 0; x < c.width; ++x)
+    for (int y = 0; y < c.height; ++y) {
+        for (int x = 0; x < c.width; ++x) {
             keyPixels += c.isKey(x, y) ? 1 : 0;
+        }
+    }
     EXPECT_EQ(RegionArea(r.region), int64_t{c.width} * c.height - keyPixels);
-    DeleteObject(expected);
-    DeleteObject(r.region);
-    DeleteObject(skin);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,17 +102,16 @@ TEST_P(BatchMergeTest, GivesTheSameRegionAsOneGrowingRegion) {
     const std::vector<RECT> runs = CheckerboardRuns(GetParam());
     CRegionRectBuffer buffer;
     ASSERT_TRUE(buffer.IsValid());
-    for (const RECT& run : runs)
+    for (const RECT& run : runs) {
         ASSERT_TRUE(buffer.Append(run));
+    }
     buffer.Flush();
-    const HRGN merged = buffer.TakeRegion();
-    const HRGN grown = GrowingUnion(BatchRegions(runs));
-    ASSERT_NE(merged, nullptr);
-    ASSERT_NE(grown, nullptr);
-    EXPECT_TRUE(EqualRgn(merged, grown));
+    const CRgn merged = buffer.TakeRegion();
+    const CRgn grown = GrowingUnion(BatchRegions(runs));
+    ASSERT_NE(merged.GetSafeHandle(), nullptr);
+    ASSERT_NE(grown.GetSafeHandle(), nullptr);
+    EXPECT_TRUE(::EqualRgn(merged, grown));
     EXPECT_EQ(RegionArea(merged), static_cast<int64_t>(runs.size()));
-    DeleteObject(grown);
-    DeleteObject(merged);
 }
 
 INSTANTIATE_TEST_SUITE_P(RunCounts, BatchMergeTest, testing::Values(0, 1, 2999, 3000, 3001, 257300),
@@ -122,18 +120,16 @@ INSTANTIATE_TEST_SUITE_P(RunCounts, BatchMergeTest, testing::Values(0, 1, 2999, 
                          });
 
 TEST(SkinRegion, AllKeySkinGivesAnEmptyRegionNotANullOne) {
-    HBITMAP skin = MakeSkin(12, 5, [](int, int) { return kMagenta; });
+    const CBitmap skin = MakeSkin(12, 5, [](int, int) { return kMagenta; });
     const RegionResult r = Build(skin);
-    ASSERT_NE(r.region, nullptr);
+    ASSERT_NE(r.region.GetSafeHandle(), nullptr);
     RECT box;
-    EXPECT_EQ(GetRgnBox(r.region, &box), NULLREGION);
-    DeleteObject(r.region);
-    DeleteObject(skin);
+    EXPECT_EQ(::GetRgnBox(r.region, &box), NULLREGION);
 }
 
 TEST(SkinRegion, NullSkinGivesNullAndRecordsNoSize) {
     const RegionResult r = Build(nullptr);
-    EXPECT_EQ(r.region, nullptr);
+    EXPECT_EQ(r.region.GetSafeHandle(), nullptr);
     EXPECT_EQ(r.width, -1);
     EXPECT_EQ(r.height, -1);
 }
@@ -141,29 +137,40 @@ TEST(SkinRegion, NullSkinGivesNullAndRecordsNoSize) {
 // A monochrome bitmap this large exists, but its 32-bpp working copy (1.6 GB) cannot: the build
 // fails after the size is known, and the size must still be recorded.
 TEST(SkinRegion, SizeIsRecordedWhenTheWorkingCopyCannotBeMade) {
-    HBITMAP huge = CreateBitmap(20000, 20000, 1, 1, nullptr);
-    ASSERT_NE(huge, nullptr);
+    CBitmap huge;
+    huge.Attach(::CreateBitmap(20000, 20000, 1, 1, nullptr));
+    ASSERT_NE(huge.GetSafeHandle(), nullptr);
+    const int regions = CRgn::LiveHandleCount(), bitmaps = CBitmap::LiveHandleCount();
     const RegionResult r = Build(huge);
-    EXPECT_EQ(r.region, nullptr);
+    EXPECT_EQ(r.region.GetSafeHandle(), nullptr);
     EXPECT_EQ(r.width, 20000);
     EXPECT_EQ(r.height, 20000);
-    DeleteObject(huge);
+    EXPECT_EQ(CRgn::LiveHandleCount(), regions);
+    EXPECT_EQ(CBitmap::LiveHandleCount(), bitmaps);
 }
 
-// Running out of memory for the rectangle buffer is a failure to report, not a crash.
-TEST(SkinRegion, BufferThatCannotGrowGivesNull) {
-    HBITMAP skin = MakeSkin(60, 100, [](int x, int) { return x % 2 == 0 ? kMagenta : kSky; });
-    const RegionResult r = Build(skin, 8 * 1024);
-    EXPECT_EQ(r.region, nullptr);
-    EXPECT_EQ(r.width, 60);
-    DeleteObject(skin);
+// Running out of memory for the rectangle buffer is a failure to report, not a crash: the rectangle that
+// does not fit is refused, and what the buffer holds stays whole.
+TEST(RegionRectBuffer, ABufferThatCannotGrowRefusesTheNextRectangleAndKeepsTheOthers) {
+    CRegionRectBuffer buffer(8 * 1024);
+    ASSERT_TRUE(buffer.IsValid());
+    const std::vector<RECT> runs = CheckerboardRuns(CRegionRectBuffer::kBatchSize);
+    size_t taken = 0;
+    while (taken < runs.size() && buffer.Append(runs[taken])) {
+        ++taken;
+    }
+    EXPECT_GT(taken, size_t{CRegionRectBuffer::kInitialCapacity}) << "it grows while its heap has room";
+    ASSERT_LT(taken, runs.size()) << "and refuses once it has none";
+    EXPECT_FALSE(buffer.Append(runs[taken])) << "again";
+    buffer.Flush();
+    EXPECT_EQ(RegionArea(buffer.TakeRegion()), static_cast<int64_t>(taken));
 }
 
 TEST(SkinRegion, ShippedSkinKeepsItsOutline) {
-    HBITMAP skin = LoadPngResource(GetModuleHandleW(nullptr), IDR_SKIN_PNG);
-    ASSERT_NE(skin, nullptr);
+    const CBitmap skin = LoadPngResource(::GetModuleHandleW(nullptr), IDR_SKIN_PNG);
+    ASSERT_NE(skin.GetSafeHandle(), nullptr);
     const RegionResult r = Build(skin);
-    ASSERT_NE(r.region, nullptr);
+    ASSERT_NE(r.region.GetSafeHandle(), nullptr);
     EXPECT_EQ(r.width, 830);
     EXPECT_EQ(r.height, 620);
     EXPECT_EQ(RegionArea(r.region), 505837);
@@ -178,10 +185,9 @@ TEST(SkinRegion, ShippedSkinKeepsItsOutline) {
         {0, 592, false},   {829, 592, false}, {280, 619, false}, {281, 619, true}, {548, 619, true},
         {549, 619, false}, {415, 300, true},  {263, 611, true},  {559, 611, true},
     };
-    for (const Probe& p : probes)
-        EXPECT_EQ(PtInRegion(r.region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
-    DeleteObject(r.region);
-    DeleteObject(skin);
+    for (const Probe& p : probes) {
+        EXPECT_EQ(::PtInRegion(r.region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
+    }
 }
 
 } // namespace

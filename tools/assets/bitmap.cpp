@@ -4,16 +4,16 @@
 
 #include <algorithm>
 
-Bitmap Bitmap::crop(const Rect &area) const {
+Bitmap Bitmap::crop(const Rect& area) const {
     Bitmap out(area.width(), area.height());
     for (int y = 0; y < out.height; ++y) {
-        const std::uint8_t *row = pixel(area.left, area.top + y);
+        const std::uint8_t* row = pixel(area.left, area.top + y);
         std::copy(row, row + std::size_t(out.width) * 3u, out.pixel(0, y));
     }
     return out;
 }
 
-int countKeyPixels(const Bitmap &image) {
+int countKeyPixels(const Bitmap& image) {
     int count = 0;
     for (std::size_t i = 0; i < image.rgb.size(); i += 3) {
         if (isKeyColour(image.rgb[i], image.rgb[i + 1], image.rgb[i + 2]))

@@ -13,18 +13,20 @@ struct Bitmap {
 
     Bitmap(int w, int h) : width(w), height(h), rgb(std::size_t(w) * std::size_t(h) * 3u, 0u) {}
 
-    const std::uint8_t *pixel(int x, int y) const {
+    const std::uint8_t* pixel(int x, int y) const {
         return &rgb[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3u];
     }
-    std::uint8_t *pixel(int x, int y) {
+    std::uint8_t* pixel(int x, int y) {
         return &rgb[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3u];
     }
 
-    Bitmap crop(const Rect &area) const;
+    Bitmap crop(const Rect& area) const;
 };
 
 // The window manager turns these colours transparent, so art must stay clear of them.
-constexpr bool isKeyColour(int r, int g, int b) { return r >= 238 && g <= 17 && b >= 238; }
+constexpr bool isKeyColour(int r, int g, int b) {
+    return r >= 238 && g <= 17 && b >= 238;
+}
 
 // Number of pixels the window would treat as transparent.
-int countKeyPixels(const Bitmap &image);
+int countKeyPixels(const Bitmap& image);

@@ -13,7 +13,7 @@ std::uint32_t rowBytes(int width, int bitsPerPixel) {
     return (std::uint32_t(width) * bitsPerPixel + 31u) / 32u * 4u;
 }
 
-void infoHeader(ByteWriter &out, int width, int height, int bitsPerPixel, std::uint32_t imageSize) {
+void infoHeader(ByteWriter& out, int width, int height, int bitsPerPixel, std::uint32_t imageSize) {
     out.le32(kInfoHeaderSize);
     out.le32(std::uint32_t(width));
     out.le32(std::uint32_t(height));
@@ -28,12 +28,12 @@ void infoHeader(ByteWriter &out, int width, int height, int bitsPerPixel, std::u
 }
 
 // Bottom-up BGR(A) rows, each padded to a multiple of four bytes.
-void pixelRows(ByteWriter &out, const Bitmap &image, bool withPadByte) {
+void pixelRows(ByteWriter& out, const Bitmap& image, bool withPadByte) {
     const std::uint32_t used = std::uint32_t(image.width) * (withPadByte ? 4u : 3u);
     const std::uint32_t padding = rowBytes(image.width, withPadByte ? 32 : 24) - used;
     for (int y = image.height - 1; y >= 0; --y) {
         for (int x = 0; x < image.width; ++x) {
-            const std::uint8_t *p = image.pixel(x, y);
+            const std::uint8_t* p = image.pixel(x, y);
             out.u8(p[2]);
             out.u8(p[1]);
             out.u8(p[0]);
@@ -47,7 +47,7 @@ void pixelRows(ByteWriter &out, const Bitmap &image, bool withPadByte) {
 
 } // namespace
 
-std::vector<std::uint8_t> encodeBmp(const Bitmap &image) {
+std::vector<std::uint8_t> encodeBmp(const Bitmap& image) {
     const std::uint32_t imageSize = rowBytes(image.width, 32) * std::uint32_t(image.height);
     const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
     ByteWriter out;
@@ -61,7 +61,7 @@ std::vector<std::uint8_t> encodeBmp(const Bitmap &image) {
     return out.take();
 }
 
-std::vector<std::uint8_t> encodeIco(const Bitmap &image) {
+std::vector<std::uint8_t> encodeIco(const Bitmap& image) {
     constexpr std::uint32_t kDirectorySize = 6 + 16;
     const std::uint32_t colourBytes = rowBytes(image.width, 24) * std::uint32_t(image.height);
     const std::uint32_t maskBytes = rowBytes(image.width, 1) * std::uint32_t(image.height);

@@ -16,10 +16,10 @@ std::uint8_t quantise(double value, double offset) {
 Canvas::Canvas(int width, int height, Colour fill)
     : width_(width), height_(height), pixels_(std::size_t(width) * std::size_t(height), fill) {}
 
-Canvas::Canvas(const Bitmap &source) : Canvas(source.width, source.height, Colour{}) {
+Canvas::Canvas(const Bitmap& source) : Canvas(source.width, source.height, Colour{}) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            const std::uint8_t *p = source.pixel(x, y);
+            const std::uint8_t* p = source.pixel(x, y);
             at(x, y) = rgb(p[0], p[1], p[2]);
         }
     }
@@ -30,8 +30,8 @@ Bitmap Canvas::toBitmap() const {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const double offset = (kBayer[y & 3][x & 3] + 0.5) / 16.0 - 0.5;
-            const Colour &c = at(x, y);
-            std::uint8_t *p = out.pixel(x, y);
+            const Colour& c = at(x, y);
+            std::uint8_t* p = out.pixel(x, y);
             p[0] = quantise(c.r, offset);
             p[1] = quantise(c.g, offset);
             p[2] = quantise(c.b, offset);

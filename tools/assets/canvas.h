@@ -9,18 +9,18 @@
 
 // Painting surface with double-precision channels.
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, Colour fill);
-    explicit Canvas(const Bitmap &source);
+    explicit Canvas(const Bitmap& source);
 
     int width() const { return width_; }
     int height() const { return height_; }
 
-    Colour &at(int x, int y) { return pixels_[index(x, y)]; }
-    const Colour &at(int x, int y) const { return pixels_[index(x, y)]; }
+    Colour& at(int x, int y) { return pixels_[index(x, y)]; }
+    const Colour& at(int x, int y) const { return pixels_[index(x, y)]; }
 
     void blend(int x, int y, Colour colour, double alpha) {
-        Colour &p = at(x, y);
+        Colour& p = at(x, y);
         p = mix(p, colour, alpha);
     }
 
@@ -28,7 +28,7 @@ class Canvas {
     // below half a step, so pixels that were copied in from a Bitmap come out unchanged.
     Bitmap toBitmap() const;
 
-  private:
+private:
     std::size_t index(int x, int y) const { return std::size_t(y) * std::size_t(width_) + std::size_t(x); }
 
     int width_;
@@ -38,7 +38,7 @@ class Canvas {
 
 // Blends paint(x, y) into each pixel of `area`, weighted by cover(cx, cy) taken at the pixel centre.
 template <class Cover, class Paint>
-void paintArea(Canvas &canvas, const Rect &area, Cover cover, Paint paint) {
+void paintArea(Canvas& canvas, const Rect& area, Cover cover, Paint paint) {
     const int x0 = std::max(area.left, 0);
     const int y0 = std::max(area.top, 0);
     const int x1 = std::min(area.right, canvas.width());
@@ -53,7 +53,7 @@ void paintArea(Canvas &canvas, const Rect &area, Cover cover, Paint paint) {
 }
 
 // Smallest pixel rectangle holding a box, plus a margin for anti-aliased edges.
-constexpr Rect boundsOf(const Box &box, int margin) {
+constexpr Rect boundsOf(const Box& box, int margin) {
     return {int(box.left) - margin, int(box.top) - margin, int(box.right) + 1 + margin,
             int(box.bottom) + 1 + margin};
 }

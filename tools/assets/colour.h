@@ -10,15 +10,21 @@ struct Colour {
     double b = 0.0;
 };
 
-constexpr Colour rgb(int r, int g, int b) { return {double(r), double(g), double(b)}; }
+constexpr Colour rgb(int r, int g, int b) {
+    return {double(r), double(g), double(b)};
+}
 
-constexpr double clamp01(double v) { return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v); }
+constexpr double clamp01(double v) {
+    return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
+}
 
 constexpr Colour mix(Colour a, Colour b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-constexpr Colour scale(Colour c, double k) { return {c.r * k, c.g * k, c.b * k}; }
+constexpr Colour scale(Colour c, double k) {
+    return {c.r * k, c.g * k, c.b * k};
+}
 
 // Hermite ease between two edges; polynomial only, so every machine gets the same bits.
 constexpr double smoothstep(double edge0, double edge1, double x) {
@@ -32,7 +38,7 @@ struct ColourStop {
 };
 
 // Piecewise-linear colour ramp; `stops` must be sorted by position.
-template <std::size_t N> constexpr Colour ramp(const std::array<ColourStop, N> &stops, double t) {
+template <std::size_t N> constexpr Colour ramp(const std::array<ColourStop, N>& stops, double t) {
     if (t <= stops[0].at)
         return stops[0].colour;
     for (std::size_t i = 1; i < N; ++i) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-double roundBoxDistance(double x, double y, const Box &box, double radius) {
+double roundBoxDistance(double x, double y, const Box& box, double radius) {
     const double halfW = (box.right - box.left) * 0.5 - radius;
     const double halfH = (box.bottom - box.top) * 0.5 - radius;
     const double qx = std::fabs(x - box.centreX()) - halfW;
@@ -13,7 +13,9 @@ double roundBoxDistance(double x, double y, const Box &box, double radius) {
     return std::sqrt(ox * ox + oy * oy) + std::min(std::max(qx, qy), 0.0) - radius;
 }
 
-double sqrtOf(double v) { return std::sqrt(v); }
+double sqrtOf(double v) {
+    return std::sqrt(v);
+}
 
 double segmentDistance(double px, double py, double ax, double ay, double bx, double by) {
     const double dx = bx - ax;

@@ -16,11 +16,11 @@ struct Point {
 };
 
 // Even-odd rule point test.
-template <std::size_t N> bool inside(const std::array<Point, N> &poly, double x, double y) {
+template <std::size_t N> bool inside(const std::array<Point, N>& poly, double x, double y) {
     bool in = false;
     for (std::size_t i = 0, j = N - 1; i < N; j = i++) {
-        const Point &a = poly[i];
-        const Point &b = poly[j];
+        const Point& a = poly[i];
+        const Point& b = poly[j];
         if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
             in = !in;
     }
@@ -28,7 +28,7 @@ template <std::size_t N> bool inside(const std::array<Point, N> &poly, double x,
 }
 
 template <std::size_t N>
-void fillPolygon(Canvas &canvas, const std::array<Point, N> &poly, Colour top, Colour bottom) {
+void fillPolygon(Canvas& canvas, const std::array<Point, N>& poly, Colour top, Colour bottom) {
     for (int y = 0; y < kIconSize; ++y) {
         for (int x = 0; x < kIconSize; ++x) {
             int hits = 0;

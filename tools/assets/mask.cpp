@@ -2,7 +2,7 @@
 
 namespace {
 
-Mask boxPass(const Mask &src, int radius, bool horizontal) {
+Mask boxPass(const Mask& src, int radius, bool horizontal) {
     Mask out(src.width(), src.height());
     const double norm = 1.0 / double(2 * radius + 1);
     const int lines = horizontal ? src.height() : src.width();
@@ -22,7 +22,7 @@ Mask boxPass(const Mask &src, int radius, bool horizontal) {
 
 } // namespace
 
-Mask blurred(const Mask &source, int radius) {
+Mask blurred(const Mask& source, int radius) {
     Mask m = source;
     for (int pass = 0; pass < 3; ++pass) {
         m = boxPass(m, radius, true);

@@ -15,7 +15,7 @@ constexpr Metal kSteel{rgb(16, 24, 40), rgb(52, 70, 102), rgb(116, 142, 182), rg
 
 // A rounded bar seen from above. `across` runs 0..1 over its width, (nx, ny) is the unit direction in which
 // `across` grows, and light falls from the upper left.
-Colour ridgeColour(const Metal &metal, double across, double nx, double ny);
+Colour ridgeColour(const Metal& metal, double across, double nx, double ny);
 
 // Lip of a recess: the same bar profile, lit from the opposite side, so it reads as sunk instead of raised.
-Colour hollowColour(const Metal &metal, double across, double nx, double ny);
+Colour hollowColour(const Metal& metal, double across, double nx, double ny);

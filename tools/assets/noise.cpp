@@ -13,9 +13,13 @@ std::uint32_t hash(std::int64_t x, std::int64_t y, std::uint32_t seed) {
     return std::uint32_t(h >> 32);
 }
 
-double lattice(std::int64_t x, std::int64_t y, std::uint32_t seed) { return hash(x, y, seed) / 4294967296.0; }
+double lattice(std::int64_t x, std::int64_t y, std::uint32_t seed) {
+    return hash(x, y, seed) / 4294967296.0;
+}
 
-double fade(double t) { return t * t * (3.0 - 2.0 * t); }
+double fade(double t) {
+    return t * t * (3.0 - 2.0 * t);
+}
 
 } // namespace
 
@@ -27,7 +31,9 @@ std::uint64_t Prng::next() {
     return z ^ (z >> 31);
 }
 
-double Prng::unit() { return double(next() >> 11) / 9007199254740992.0; }
+double Prng::unit() {
+    return double(next() >> 11) / 9007199254740992.0;
+}
 
 double valueNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);

@@ -4,14 +4,14 @@
 
 // SplitMix64 with a fixed seed: the only source of "randomness", so every run draws the same sequence.
 class Prng {
-  public:
+public:
     explicit Prng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next();
     double unit(); // uniform in [0, 1)
     double between(double lo, double hi) { return lo + (hi - lo) * unit(); }
 
-  private:
+private:
     std::uint64_t state_;
 };
 

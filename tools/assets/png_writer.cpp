@@ -22,8 +22,8 @@ int paeth(int a, int b, int c) {
 
 // Filters one row with each of the five PNG filters and keeps the one with the smallest sum of
 // absolute (signed) residuals: the usual heuristic, and fully determined by the pixels.
-void filterRow(const std::uint8_t *row, const std::uint8_t *above, std::size_t length,
-               std::vector<std::uint8_t> &out) {
+void filterRow(const std::uint8_t* row, const std::uint8_t* above, std::size_t length,
+               std::vector<std::uint8_t>& out) {
     std::vector<std::uint8_t> best;
     long bestScore = -1;
     std::vector<std::uint8_t> trial(length + 1);
@@ -47,19 +47,19 @@ void filterRow(const std::uint8_t *row, const std::uint8_t *above, std::size_t l
     out.insert(out.end(), best.begin(), best.end());
 }
 
-void chunk(ByteWriter &file, const char *type, const std::vector<std::uint8_t> &data) {
+void chunk(ByteWriter& file, const char* type, const std::vector<std::uint8_t>& data) {
     file.be32(std::uint32_t(data.size()));
     const std::size_t start = file.size();
     for (int i = 0; i < 4; ++i)
         file.u8(std::uint8_t(type[i]));
     file.append(data.data(), data.size());
-    const std::uint8_t *typed = file.bytes().data() + start;
+    const std::uint8_t* typed = file.bytes().data() + start;
     file.be32(std::uint32_t(crc32(0L, typed, uInt(data.size() + 4))));
 }
 
 } // namespace
 
-std::vector<std::uint8_t> encodePng(const Bitmap &image) {
+std::vector<std::uint8_t> encodePng(const Bitmap& image) {
     const std::size_t stride = std::size_t(image.width) * kChannels;
     std::vector<std::uint8_t> raw;
     raw.reserve((stride + 1) * std::size_t(image.height));
@@ -67,8 +67,8 @@ std::vector<std::uint8_t> encodePng(const Bitmap &image) {
     std::vector<std::uint8_t> row(stride);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
-            const std::uint8_t *p = image.pixel(x, y);
-            std::uint8_t *q = &row[std::size_t(x) * kChannels];
+            const std::uint8_t* p = image.pixel(x, y);
+            std::uint8_t* q = &row[std::size_t(x) * kChannels];
             q[0] = p[0];
             q[1] = p[1];
             q[2] = p[2];

@@ -6,4 +6,4 @@
 #include <vector>
 
 // Encodes an opaque 8-bit RGBA PNG (alpha 255 everywhere). Returns an empty buffer if zlib fails.
-std::vector<std::uint8_t> encodePng(const Bitmap &image);
+std::vector<std::uint8_t> encodePng(const Bitmap& image);

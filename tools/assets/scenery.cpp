@@ -30,7 +30,7 @@ Colour skyAt(double x, double y) {
     return mix(cool, ramp(kSky, y), nearSun);
 }
 
-void paintStars(Canvas &canvas) {
+void paintStars(Canvas& canvas) {
     Prng rng(kStarSeed);
     for (int i = 0; i < 90; ++i) {
         const double cx = rng.between(10.0, 820.0);
@@ -50,7 +50,7 @@ void paintStars(Canvas &canvas) {
     }
 }
 
-void paintClouds(Canvas &canvas) {
+void paintClouds(Canvas& canvas) {
     const Rect header{0, 0, canvas.width(), 60};
     paintArea(
         canvas, header,
@@ -93,7 +93,7 @@ struct Range {
     RangeColours colours;
 };
 
-std::vector<Peak> raisePeaks(const Range &range, double width) {
+std::vector<Peak> raisePeaks(const Range& range, double width) {
     Prng rng(range.shape.seed);
     std::vector<Peak> peaks;
     for (double x = rng.between(-20.0, 20.0); x < width + 60.0;
@@ -105,10 +105,10 @@ std::vector<Peak> raisePeaks(const Range &range, double width) {
     return peaks;
 }
 
-const Peak &summitOf(const std::vector<Peak> &peaks, const Range &range, double x, double &ridge) {
-    const Peak *best = &peaks[0];
+const Peak& summitOf(const std::vector<Peak>& peaks, const Range& range, double x, double& ridge) {
+    const Peak* best = &peaks[0];
     ridge = 1e9;
-    for (const Peak &p : peaks) {
+    for (const Peak& p : peaks) {
         const double y = p.top + (x < p.x ? p.leftSlope : p.rightSlope) * std::fabs(x - p.x);
         if (y < ridge) {
             ridge = y;
@@ -122,16 +122,16 @@ const Peak &summitOf(const std::vector<Peak> &peaks, const Range &range, double 
     return *best;
 }
 
-void paintRange(Canvas &canvas, const Range &range) {
+void paintRange(Canvas& canvas, const Range& range) {
     constexpr int kSamples = 4;
     constexpr int kTop = 520;
     const std::vector<Peak> peaks = raisePeaks(range, canvas.width());
     for (int x = 0; x < canvas.width(); ++x) {
         double ridges[kSamples];
-        const Peak *summits[kSamples];
+        const Peak* summits[kSamples];
         for (int s = 0; s < kSamples; ++s)
             summits[s] = &summitOf(peaks, range, x + (s + 0.5) / kSamples, ridges[s]);
-        const Peak &peak = *summits[kSamples / 2];
+        const Peak& peak = *summits[kSamples / 2];
         const double ridge = ridges[kSamples / 2];
         const double towardsSun = kSunX > peak.x ? 1.0 : -1.0;
         for (int y = kTop; y < canvas.height(); ++y) {
@@ -163,7 +163,7 @@ void paintRange(Canvas &canvas, const Range &range) {
 
 } // namespace
 
-void paintSky(Canvas &canvas) {
+void paintSky(Canvas& canvas) {
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x)
             canvas.at(x, y) = skyAt(x + 0.5, y + 0.5);
@@ -172,7 +172,7 @@ void paintSky(Canvas &canvas) {
     paintStars(canvas);
 }
 
-void paintMountains(Canvas &canvas) {
+void paintMountains(Canvas& canvas) {
     // Back to front; each nearer range darker and less hazy.
     constexpr Range kRanges[] = {
         {{542, 558, 0.3, 0.55, 40, 70, 4.0, kRidgeSeed},
@@ -182,6 +182,6 @@ void paintMountains(Canvas &canvas) {
         {{570, 592, 0.6, 1.0, 64, 104, 8.0, kRidgeSeed + 20u},
          {rgb(12, 16, 34), rgb(66, 44, 58), rgb(248, 238, 236), rgb(98, 110, 160), 9.0, 0.1}},
     };
-    for (const Range &range : kRanges)
+    for (const Range& range : kRanges)
         paintRange(canvas, range);
 }

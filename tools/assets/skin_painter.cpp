@@ -6,7 +6,7 @@
 #include "logo.h"
 #include "scenery.h"
 
-Bitmap paintSkin(const Outline &outline) {
+Bitmap paintSkin(const Outline& outline) {
     Canvas canvas(kSkinWidth, kSkinHeight, Colour{});
     paintSky(canvas);
     paintMountains(canvas);
@@ -21,7 +21,7 @@ Bitmap paintSkin(const Outline &outline) {
     for (int y = 0; y < kSkinHeight; ++y) {
         for (int x = 0; x < kSkinWidth; ++x) {
             if (outline.isCut(x, y)) {
-                std::uint8_t *p = skin.pixel(x, y);
+                std::uint8_t* p = skin.pixel(x, y);
                 p[0] = 255;
                 p[1] = 0;
                 p[2] = 255;

@@ -4,4 +4,4 @@
 #include "outline.h"
 
 // The whole window skin, with the cut outline already painted in the key colour.
-Bitmap paintSkin(const Outline &outline);
+Bitmap paintSkin(const Outline& outline);

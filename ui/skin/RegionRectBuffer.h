@@ -25,8 +25,8 @@ public:
     bool Append(const RECT& rect);
     // Turns the current batch, even an empty one, into a region and merges it into the result.
     void Flush();
-    // The merged region of every flushed batch (null if no batch became a region); the caller owns it.
-    HRGN TakeRegion();
+    // The merged region of every flushed batch; empty if no batch became a region.
+    CRgn TakeRegion();
 
 private:
     void ResetBatch();

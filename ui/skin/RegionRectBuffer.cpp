@@ -1,12 +1,13 @@
 #include "RegionRectBuffer.h"
 
 #include <climits>
+#include <utility>
 
 namespace {
 
 SIZE_T PageSize() {
     SYSTEM_INFO info = {};
-    GetSystemInfo(&info);
+    ::GetSystemInfo(&info);
     return info.dwPageSize;
 }
 
@@ -14,12 +15,13 @@ SIZE_T PageSize() {
 
 CRegionRectBuffer::CRegionRectBuffer(SIZE_T heapMaximum) {
     // Without HEAP_GENERATE_EXCEPTIONS: running out of memory is a null result, not a crash.
-    m_heap = HeapCreate(0, PageSize(), heapMaximum);
-    if (!m_heap)
+    m_heap = ::HeapCreate(0, PageSize(), heapMaximum);
+    if (m_heap == nullptr) {
         return;
+    }
     m_capacity = kInitialCapacity;
-    m_data = static_cast<RGNDATA*>(HeapAlloc(m_heap, HEAP_ZERO_MEMORY, BufferBytes()));
-    if (!m_data) {
+    m_data = static_cast<RGNDATA*>(::HeapAlloc(m_heap, HEAP_ZERO_MEMORY, BufferBytes()));
+    if (m_data == nullptr) {
         m_capacity = 0;
         return;
     }
@@ -29,25 +31,28 @@ CRegionRectBuffer::CRegionRectBuffer(SIZE_T heapMaximum) {
 }
 
 CRegionRectBuffer::~CRegionRectBuffer() {
-    if (m_data)
-        HeapFree(m_heap, HEAP_NO_SERIALIZE, m_data);
-    if (m_heap)
-        HeapDestroy(m_heap);
+    if (m_data != nullptr) {
+        ::HeapFree(m_heap, HEAP_NO_SERIALIZE, m_data);
+    }
+    if (m_heap != nullptr) {
+        ::HeapDestroy(m_heap);
+    }
 }
 
 void CRegionRectBuffer::ResetBatch() {
     m_data->rdh.nCount = 0;
     m_data->rdh.nRgnSize = 0;
-    SetRect(&m_data->rdh.rcBound, INT_MAX, INT_MAX, 0, 0);
+    ::SetRect(&m_data->rdh.rcBound, INT_MAX, INT_MAX, 0, 0);
 }
 
 bool CRegionRectBuffer::Append(const RECT& rect) {
     if (m_data->rdh.nCount == m_capacity) {
         const DWORD grownCapacity = m_capacity + kGrowthStep;
         const SIZE_T grownBytes = sizeof(RGNDATAHEADER) + grownCapacity * sizeof(RECT);
-        void* grown = HeapReAlloc(m_heap, HEAP_ZERO_MEMORY, m_data, grownBytes);
-        if (!grown)
+        void* grown = ::HeapReAlloc(m_heap, HEAP_ZERO_MEMORY, m_data, grownBytes);
+        if (grown == nullptr) {
             return false;
+        }
         m_data = static_cast<RGNDATA*>(grown);
         m_capacity = grownCapacity;
     }
@@ -60,19 +65,22 @@ bool CRegionRectBuffer::Append(const RECT& rect) {
     bound.right = rect.right > bound.right ? rect.right : bound.right;
     bound.bottom = rect.bottom > bound.bottom ? rect.bottom : bound.bottom;
 
-    if (m_data->rdh.nCount == kBatchSize)
+    if (m_data->rdh.nCount == kBatchSize) {
         Flush();
+    }
     return true;
 }
 
 void CRegionRectBuffer::Flush() {
-    const HRGN batch = ExtCreateRegion(nullptr, BufferBytes(), m_data);
+    CRgn batch;
+    batch.Attach(::ExtCreateRegion(nullptr, BufferBytes(), m_data));
     ResetBatch();
     // A batch that did not become a region is left out: its pixels stay inside the window.
-    if (batch)
-        m_batches.Add(batch);
+    if (batch.GetSafeHandle() != nullptr) {
+        m_batches.Add(std::move(batch));
+    }
 }
 
-HRGN CRegionRectBuffer::TakeRegion() {
+CRgn CRegionRectBuffer::TakeRegion() {
     return m_batches.Take();
 }

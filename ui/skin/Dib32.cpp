@@ -1,6 +1,6 @@
 #include "Dib32.h"
 
-HBITMAP Create32BitDib(HDC dc, int width, int height, void** bits) {
+CBitmap Create32BitDib(HDC dc, int width, int height, void** bits) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -9,8 +9,10 @@ HBITMAP Create32BitDib(HDC dc, int width, int height, void** bits) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    const HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (bits)
+    CBitmap dib;
+    dib.Attach(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (bits != nullptr) {
         *bits = pixels;
+    }
     return dib;
 }

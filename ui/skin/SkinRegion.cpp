@@ -3,6 +3,7 @@
 #include "Dib32.h"
 #include "Framework.h"
 #include "RegionRectBuffer.h"
+#include "SkinKeyRuns.h"
 
 namespace {
 
@@ -20,58 +21,63 @@ private:
 
 } // namespace
 
-HRGN MakeSkinRegion(HBITMAP skin, int& width, int& height, SIZE_T heapMaximum) {
-    if (!skin)
-        return nullptr;
+CRgn MakeSkinRegion(HBITMAP skin, int& width, int& height) {
+    if (skin == nullptr) {
+        return CRgn();
+    }
     CMemoryDC workDc(nullptr);
-    if (!workDc.IsValid())
-        return nullptr;
+    if (!workDc.IsValid()) {
+        return CRgn();
+    }
 
     BITMAP skinInfo = {};
-    GetObjectW(skin, sizeof skinInfo, &skinInfo);
+    ::GetObjectW(skin, sizeof skinInfo, &skinInfo);
     width = skinInfo.bmWidth;
     height = skinInfo.bmHeight;
 
-    CBitmap working;
-    working.Attach(Create32BitDib(workDc, width, height, nullptr));
-    if (!working.GetSafeHandle())
-        return nullptr;
+    const CBitmap working = Create32BitDib(workDc, width, height, nullptr);
+    if (working.GetSafeHandle() == nullptr) {
+        return CRgn();
+    }
     const CSelectObjectScope selectWorking(workDc, working);
     CMemoryDC skinDc(workDc);
-    if (!skinDc.IsValid())
-        return nullptr;
+    if (!skinDc.IsValid()) {
+        return CRgn();
+    }
 
     BITMAP workingInfo = {};
-    GetObjectW(working, sizeof workingInfo, &workingInfo);
+    ::GetObjectW(working, sizeof workingInfo, &workingInfo);
     const LONG stride = (workingInfo.bmWidthBytes + 3) & ~3L;
     {
         const CSelectObjectScope selectSkin(skinDc, skin);
         workDc.BitBlt(0, 0, width, height, &skinDc, 0, 0, SRCCOPY);
     }
-    GdiFlush();
+    ::GdiFlush();
 
-    CRegionRectBuffer rects(heapMaximum);
-    if (!rects.IsValid())
-        return nullptr;
+    CRegionRectBuffer rects;
+    if (!rects.IsValid()) {
+        return CRgn();
+    }
     // The working copy is bottom-up: the top row lies last in memory.
     const BYTE* bits = static_cast<const BYTE*>(workingInfo.bmBits);
     const BgraPixels pixels = {bits + static_cast<ptrdiff_t>(height - 1) * stride,
                                -static_cast<ptrdiff_t>(stride), width, height};
     CKeyRunRects runs(rects);
-    if (!CollectKeyRuns(pixels, runs))
-        return nullptr;
+    if (!CollectKeyRuns(pixels, runs)) {
+        return CRgn();
+    }
     rects.Flush();
 
-    const HRGN keyArea = rects.TakeRegion();
-    if (!keyArea)
-        return nullptr;
-    const HRGN whole = CreateRectRgn(0, 0, width, height);
-    if (!whole) {
-        DeleteObject(keyArea);
-        return nullptr;
+    CRgn keyArea = rects.TakeRegion();
+    if (keyArea.GetSafeHandle() == nullptr) {
+        return keyArea;
+    }
+    CRgn whole;
+    whole.Attach(::CreateRectRgn(0, 0, width, height));
+    if (whole.GetSafeHandle() == nullptr) {
+        return CRgn();
     }
     // Every key run lies inside the rectangle, so the XOR leaves the rectangle minus the key area.
-    CombineRgn(keyArea, keyArea, whole, RGN_XOR);
-    DeleteObject(whole);
+    ::CombineRgn(keyArea, keyArea, whole, RGN_XOR);
     return keyArea;
 }

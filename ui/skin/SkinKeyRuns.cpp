@@ -10,10 +10,12 @@ bool CollectKeyRuns(const BgraPixels& pixels, KeyRunSink& sink) {
         int x = 0;
         while (x < pixels.width) {
             const int runStart = x;
-            while (x < pixels.width && isKey(x))
+            while (x < pixels.width && isKey(x)) {
                 ++x;
-            if (x > runStart && !sink.Append(KeyRun{runStart, x, y}))
+            }
+            if (x > runStart && !sink.Append(KeyRun{runStart, x, y})) {
                 return false;
+            }
             ++x;
         }
     }

@@ -31,8 +31,9 @@ private:
 
 CComPtr<IStream> StreamOverBytes(const void* bytes, DWORD size) {
     CComPtr<IStream> stream;
-    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream))) {
         return stream;
+    }
     stream->Write(bytes, size, nullptr);
     // Decoders read from the stream's current position; the image starts at its beginning.
     const LARGE_INTEGER start = {};
@@ -42,24 +43,25 @@ CComPtr<IStream> StreamOverBytes(const void* bytes, DWORD size) {
 
 // Copies the decoded pixels, as non-premultiplied 32-bpp ARGB (bytes blue, green, red, alpha), into
 // a new bottom-up DIB section of the same size.
-HBITMAP CopyToDibSection(const GdiplusApi& api, Gdiplus::GpBitmap* bitmap) {
+CBitmap CopyToDibSection(const GdiplusApi& api, Gdiplus::GpBitmap* bitmap) {
     using namespace Gdiplus;
     UINT width = 0;
     UINT height = 0;
     if (api.GetImageWidth(bitmap, &width) != Ok || api.GetImageHeight(bitmap, &height) != Ok || width == 0 ||
-        height == 0)
-        return nullptr;
+        height == 0) {
+        return CBitmap();
+    }
 
     void* bits = nullptr;
-    const HBITMAP dib = Create32BitDib(nullptr, static_cast<int>(width), static_cast<int>(height), &bits);
-    if (!dib)
-        return nullptr;
+    CBitmap dib = Create32BitDib(nullptr, static_cast<int>(width), static_cast<int>(height), &bits);
+    if (dib.GetSafeHandle() == nullptr) {
+        return dib;
+    }
 
     const GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
     BitmapData locked = {};
     if (api.BitmapLockBits(bitmap, &all, ImageLockModeRead, PixelFormat32bppARGB, &locked) != Ok) {
-        DeleteObject(dib);
-        return nullptr;
+        return CBitmap();
     }
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     for (UINT y = 0; y < height; ++y) {
@@ -74,31 +76,36 @@ HBITMAP CopyToDibSection(const GdiplusApi& api, Gdiplus::GpBitmap* bitmap) {
 
 } // namespace
 
-HBITMAP LoadPngResource(HMODULE module, UINT resourceId) {
-    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(resourceId), L"PNG");
-    if (!resource)
-        return nullptr;
-    const HGLOBAL loaded = LoadResource(module, resource);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    const DWORD size = SizeofResource(module, resource);
-    return bytes ? DecodePng(bytes, size) : nullptr;
+CBitmap LoadPngResource(HMODULE module, UINT resourceId) {
+    const HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(resourceId), L"PNG");
+    if (resource == nullptr) {
+        return CBitmap();
+    }
+    const HGLOBAL loaded = ::LoadResource(module, resource);
+    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    const DWORD size = ::SizeofResource(module, resource);
+    return bytes != nullptr ? DecodePng(bytes, size) : CBitmap();
 }
 
-HBITMAP DecodePng(const void* bytes, DWORD size) {
-    if (size == 0)
-        return nullptr;
+CBitmap DecodePng(const void* bytes, DWORD size) {
+    if (size == 0) {
+        return CBitmap();
+    }
     const CGdiplusSession gdiplus;
-    if (!gdiplus.Started())
-        return nullptr;
+    if (!gdiplus.Started()) {
+        return CBitmap();
+    }
     const CComPtr<IStream> stream = StreamOverBytes(bytes, size);
-    if (!stream)
-        return nullptr;
+    if (!stream) {
+        return CBitmap();
+    }
     GpBitmapRef decoded(gdiplus.Api());
-    if (gdiplus.Api().CreateBitmapFromStream(stream, decoded.Receive()) != Gdiplus::Ok)
-        return nullptr;
+    if (gdiplus.Api().CreateBitmapFromStream(stream, decoded.Receive()) != Gdiplus::Ok) {
+        return CBitmap();
+    }
     return CopyToDibSection(gdiplus.Api(), decoded.Get());
 }
 
-HBITMAP LoadSkinImage() {
+CBitmap LoadSkinImage() {
     return LoadPngResource(AfxGetResourceHandle(), IDR_SKIN_PNG);
 }

@@ -3,22 +3,16 @@
 // with the square of the number of regions, as OR-ing each into one growing region does.
 #pragma once
 
-#include <windows.h>
+#include "Framework.h"
 
 class CRegionMerge {
 public:
-    CRegionMerge() = default;
-    ~CRegionMerge();
-    CRegionMerge(const CRegionMerge&) = delete;
-    CRegionMerge& operator=(const CRegionMerge&) = delete;
-
-    // Takes ownership of the region.
-    void Add(HRGN region);
-    // The union of everything added (null if nothing was); the caller owns it.
-    HRGN Take();
+    void Add(CRgn region);
+    // The union of everything added; empty if nothing was.
+    CRgn Take();
 
 private:
     // Level n holds the union of 2^n added regions; 32 levels hold more regions than can be counted.
     static constexpr int kLevels = 32;
-    HRGN m_levels[kLevels] = {};
+    CRgn m_levels[kLevels];
 };

@@ -1,12 +1,24 @@
-// A parent for the controls under test, and a bounded wait for what the window manager does.
+// Windows for the framework's and the controls' tests to work in, what they show, and a bounded wait for
+// what the window manager does.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "Framework.h"
 #include "LauncherMessages.h"
+
+inline const CRect kSmallRect(0, 0, 120, 80);
+
+// A window of a plain class (not the framework's) whose procedure answers each application message with
+// ProbeAnswer(message, wParam), so tests can see what reached the default procedure.
+HWND CreateProbeWindow();
+LRESULT ProbeAnswer(UINT message, WPARAM wParam);
+
+// A hidden top-level popup of a class registered with AfxRegisterWndClass.
+BOOL CreateFrameworkPopup(CWnd& wnd);
 
 // A visible top-level window that records what its controls post to it; WM_CLOSE is recorded, not obeyed.
 class CTestParent : public CWnd {
@@ -27,6 +39,15 @@ protected:
 
 // The window's rectangle in its parent's client coordinates.
 CRect RectInParent(HWND window);
+
+// What a window shows, row by row from the top, 0x00RRGGBB.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+// The window's client area once its pending paints are done.
+Capture CaptureWindow(HWND window);
 
 void PumpMessages();
 // Pumps messages until done() holds or the time passes; returns done().
