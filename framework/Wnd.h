@@ -85,8 +85,9 @@ public:
     HWND GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious = FALSE) const;
     // Asks for one WM_MOUSELEAVE when the pointer leaves the client area.
     BOOL TrackMouseLeave();
-    // Sends the message to every child window (not to their own children).
-    void SendMessageToChildren(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Sends the message to every child window, and with bDeep to their own children too, each before its
+    // children.
+    void SendMessageToChildren(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = FALSE);
     // A null caption means the application's name.
     int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
 

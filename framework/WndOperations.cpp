@@ -6,6 +6,20 @@
 
 #include "WinApp.h"
 
+namespace {
+
+void SendToChildrenOf(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        ::SendMessageW(hChild, message, wParam, lParam);
+        if (bDeep) {
+            SendToChildrenOf(hChild, message, wParam, lParam, bDeep);
+        }
+    }
+}
+
+} // namespace
+
 CWnd* CWnd::GetParent() const {
     return FromHandlePermanent(GetParentHwnd());
 }
@@ -170,11 +184,8 @@ BOOL CWnd::TrackMouseLeave() {
     return ::_TrackMouseEvent(&request);
 }
 
-void CWnd::SendMessageToChildren(UINT message, WPARAM wParam, LPARAM lParam) {
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        ::SendMessageW(hChild, message, wParam, lParam);
-    }
+void CWnd::SendMessageToChildren(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+    SendToChildrenOf(m_hWnd, message, wParam, lParam, bDeep);
 }
 
 int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType) {

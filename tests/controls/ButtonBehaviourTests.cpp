@@ -167,6 +167,51 @@ TEST_F(ButtonTest, ATipTextMakesOneToolThatLaterTextsUpdate) {
     EXPECT_EQ(tool.rect.right, 50) << "the tool keeps the rectangle of the first text";
 }
 
+// A parent that erases its background in a colour the test chooses.
+class CColouredParent : public CTestParent {
+public:
+    COLORREF m_colour = RGB(200, 30, 30);
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+        CRect client;
+        GetClientRect(&client);
+        pDC->FillSolidRect(client, m_colour);
+        return TRUE;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredParent, CTestParent)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+// Windows tells only top-level windows that the system colours changed. The button keeps the snapshot of
+// its parent's background it took at its first paint, until the change reaches it through its top-level
+// window: then its next paint takes a new one.
+TEST(ButtonBackground, TheSnapshotIsKeptUntilASystemColourChangeReachesTheTopLevelWindow) {
+    constexpr COLORREF kFirst = RGB(200, 30, 30), kSecond = RGB(30, 30, 200);
+    CColouredParent parent;
+    ASSERT_TRUE(parent.Create(CRect(100, 100, 300, 200)));
+    CButtonST button; // without faces it shows its background snapshot alone
+    ASSERT_TRUE(button.Create(L"", WS_VISIBLE, CRect(10, 10, 50, 30), &parent, 800));
+    button.EnableParentBackground(FALSE);
+    const auto shown = [&] {
+        ::RedrawWindow(parent, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const HDC dc = ::GetDC(button);
+        const COLORREF pixel = ::GetPixel(dc, 20, 10);
+        ::ReleaseDC(button, dc);
+        return pixel;
+    };
+    EXPECT_EQ(shown(), kFirst);
+    parent.m_colour = kSecond;
+    EXPECT_EQ(shown(), kFirst) << "the snapshot of the first paint";
+    parent.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(shown(), kSecond) << "a new snapshot after the change";
+}
+
 // Hover, press, minimise and restore, over and over: the buttons must hold no more handles at the end
 // than after the first round.
 TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {

@@ -105,6 +105,59 @@ TEST(DialogTest, EndDialogDuringInitialisationEndsAtOnce) {
     EXPECT_EQ(0, dialog.m_endMessages);
 }
 
+// Notes its initialisation and every request that makes it visible.
+class CShowRecorder : public CScriptedDialog {
+public:
+    using CScriptedDialog::CScriptedDialog;
+
+    BOOL OnInitDialog() override {
+        m_log.push_back("OnInitDialog");
+        return CScriptedDialog::OnInitDialog();
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SHOWWINDOW && wParam != FALSE) {
+            m_log.push_back("WM_SHOWWINDOW");
+        } else if (message == WM_WINDOWPOSCHANGED &&
+                   (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            m_log.push_back("WM_WINDOWPOSCHANGED shown");
+        }
+        return CScriptedDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+// A dialog that ends while it initialises (the launcher's "UI Load Error!") never shows, not even for a
+// moment; any other is shown once, after its initialisation. Both template forms keep the visible style in
+// a place of their own.
+TEST(DialogTest, ADialogIsShownOnceAfterItsInitialisationAndNeverWhenItEndsThere) {
+    const Log shown = {"OnInitDialog", "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGED shown"};
+    const struct {
+        const char* name;
+        UINT nIDTemplate;
+        bool endsInInitialisation;
+        Log expected;
+    } cases[] = {
+        {"extended template", IDD_VISIBLE_DIALOGEX, false, shown},
+        {"extended template, ended", IDD_VISIBLE_DIALOGEX, true, {"OnInitDialog"}},
+        {"plain template, ended", IDD_VISIBLE_DIALOG, true, {"OnInitDialog"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CShowRecorder dialog(
+            [&c](CScriptedDialog& dlg) {
+                if (c.endsInInitialisation) {
+                    dlg.EndDialog(7);
+                } else {
+                    dlg.PostMessage(WM_END_WITH_42);
+                }
+            },
+            c.nIDTemplate);
+        EXPECT_EQ(c.endsInInitialisation ? 7 : 42, dialog.DoModal());
+        EXPECT_EQ(c.expected, dialog.m_log);
+    }
+}
+
 TEST(DialogTest, ButtonsAndClosingEndTheDialogThroughTheBaseMap) {
     const struct {
         const char* name;
