@@ -118,10 +118,6 @@ void CWnd::OnMouseLeave() {
     Default();
 }
 
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
-    return static_cast<BOOL>(Default());
-}
-
 // Windows tells only top-level windows; their descendants hear it from them: controls of ours that keep
 // colours or pictures of their own, and the common controls, which Windows expects to be told.
 void CWnd::OnSysColorChange() {

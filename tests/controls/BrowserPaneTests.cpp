@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ControlTestWindows.h"
+#include "ImportHook.h"
 #include "LoopbackHttpServer.h"
 #include "PostData.h"
 #include "SimpleBrowser.h"
@@ -17,6 +18,35 @@
 namespace {
 
 constexpr UINT kPaneId = 120;
+
+// The browser controls this program creates, taken as they leave its own CoCreateInstance, where any code
+// in the process could take them: the test reaches the control as the pane does, not through the pane.
+class CCreatedBrowsers {
+public:
+    CCreatedBrowsers() : m_hook("ole32.dll", "CoCreateInstance", reinterpret_cast<void*>(&Create)) {
+        s_create = reinterpret_cast<decltype(&::CoCreateInstance)>(m_hook.Original());
+    }
+    ~CCreatedBrowsers() { s_last.Release(); }
+    CCreatedBrowsers(const CCreatedBrowsers&) = delete;
+    CCreatedBrowsers& operator=(const CCreatedBrowsers&) = delete;
+
+    bool Installed() const { return m_hook.Installed(); }
+    // The one created last while this lives.
+    static CComPtr<IUnknown> Last() { return s_last; }
+
+private:
+    static HRESULT WINAPI Create(REFCLSID clsid, IUnknown* pOuter, DWORD context, REFIID iid, void** ppv) {
+        const HRESULT result = s_create(clsid, pOuter, context, iid, ppv);
+        if (SUCCEEDED(result) && clsid == CLSID_WebBrowser) {
+            s_last = static_cast<IUnknown*>(*ppv);
+        }
+        return result;
+    }
+
+    CImportHook m_hook;
+    static inline decltype(&::CoCreateInstance) s_create = nullptr;
+    static inline CComPtr<IUnknown> s_last;
+};
 
 struct Seen {
     UINT code;
@@ -40,8 +70,8 @@ protected:
             return CTestParent::WindowProc(message, wParam, lParam);
         }
         const auto& n = *reinterpret_cast<const BROWSER_NOTIFY*>(lParam);
-        m_seen.push_back({n.hdr.code, wParam, n.hdr.idFrom, n.url.GetString(), n.target_frame.GetString(),
-                          n.headers.GetString(), n.text.GetString(),
+        m_seen.push_back({n.hdr.code, wParam, n.hdr.idFrom, std::wstring(n.url), std::wstring(n.target_frame),
+                          std::wstring(n.headers), std::wstring(n.text),
                           std::vector<BYTE>(n.post_data, n.post_data + n.post_data_size), n.post_data,
                           n.progress, n.progress_max});
         return n.hdr.code == BRN_BEFORENAVIGATE2 ? m_answer : 0;
@@ -50,7 +80,25 @@ protected:
 
 class BrowserPaneTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500))); }
+    void SetUp() override {
+        ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500)));
+        ASSERT_TRUE(m_created.Installed());
+    }
+
+    // The interface Q of the browser control created last.
+    template <typename Q> static CComPtr<Q> Created() {
+        CComPtr<Q> result;
+        CCreatedBrowsers::Last().QueryInterface(result);
+        return result;
+    }
+
+    static std::wstring LocationOf(IWebBrowser2* pBrowser) {
+        BSTR location = nullptr;
+        pBrowser->get_LocationURL(&location);
+        const std::wstring text = location ? location : L"";
+        ::SysFreeString(location);
+        return text;
+    }
 
     std::vector<UINT> Codes() const {
         std::vector<UINT> codes;
@@ -74,6 +122,7 @@ protected:
         });
     }
 
+    CCreatedBrowsers m_created;
     CNotifyParent m_parent;
 };
 
@@ -82,11 +131,10 @@ TEST_F(BrowserPaneTest, TakesAPlaceholdersPlaceOrADefaultSquareAndKeepsTheContro
     unplaced.Navigate(L"about:blank"); // before creation: nothing
     ASSERT_TRUE(unplaced.CreateFromControl(&m_parent, kPaneId));
     EXPECT_TRUE(::EqualRect(RectInParent(unplaced), CRect(0, 0, 100, 100)));
-    const HWND control = unplaced.GetControlWindow();
+    const HWND control = ::GetDlgItem(unplaced, AFX_IDW_PANE_FIRST);
     wchar_t className[64] = {};
     ::GetClassNameW(control, className, 64);
     EXPECT_STREQ(className, L"Shell Embedding");
-    EXPECT_EQ(::GetDlgCtrlID(control), AFX_IDW_PANE_FIRST);
     EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 100, 100)));
     unplaced.MoveWindow(5, 5, 320, 240);
     EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 320, 240)));
@@ -127,18 +175,15 @@ TEST_F(BrowserPaneTest, ReportsRealNavigationsAndLetsTheParentCancelThem) {
     }
     EXPECT_EQ(server.Requests(), std::vector<std::string>{"GET /notice HTTP/1.1"});
 
-    BSTR location = nullptr;
-    pane.GetWebBrowser()->get_LocationURL(&location);
-    const std::wstring before = location ? location : L"";
-    ::SysFreeString(location);
+    const CComPtr<IWebBrowser2> browser = Created<IWebBrowser2>();
+    ASSERT_TRUE(browser);
+    const std::wstring before = LocationOf(browser);
     m_parent.m_answer = 1;
     m_parent.m_seen.clear();
     pane.Navigate(server.Url(L"/elsewhere").c_str());
     EXPECT_TRUE(WaitUntil([this] { return !m_parent.m_seen.empty(); }));
     EXPECT_FALSE(WaitUntil([&] { return server.Requests().size() > 1; }, 1500)) << "cancelled: no request";
-    pane.GetWebBrowser()->get_LocationURL(&location);
-    EXPECT_EQ(std::wstring(location ? location : L""), before);
-    ::SysFreeString(location);
+    EXPECT_EQ(LocationOf(browser), before);
 }
 
 // Arguments built the way the control builds them: DISPPARAMS hold them last first, strings and post data
@@ -190,10 +235,11 @@ public:
         return Add(
             VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
     }
-    HRESULT Invoke(CEventSink* sink, DISPID dispid) {
+    // Hands the event to the pane as its event sink does: through its event sink map.
+    HRESULT Invoke(CCmdTarget& pane, DISPID dispid) {
         std::vector<VARIANTARG> reversed(m_args.rbegin(), m_args.rend());
         DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-        return sink->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+        return pane.OnEvent(AFX_IDW_PANE_FIRST, dispid, &params);
     }
 
 private:
@@ -226,14 +272,11 @@ SAFEARRAY* MakeArray(VARTYPE type, ULONG count) {
 TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     SimpleBrowser pane;
     ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
-    IDispatch* const top = [&] {
-        IDispatch* dispatch = nullptr;
-        pane.GetWebBrowser()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
-        dispatch->Release(); // the pane keeps it alive
-        return dispatch;
-    }();
-    IDispatch* const frame = pane.GetEventSink(); // any other object stands for a frame
-    CEventSink* const sink = pane.GetEventSink();
+    const CComPtr<IDispatch> top = Created<IDispatch>();
+    ASSERT_TRUE(top);
+    // Any other object stands for a frame.
+    const CComPtr<CEventSink> frame = CEventSink::Create(nullptr, 0, IID_NULL);
+    CCmdTarget& sink = pane;
     VARIANT notAString = {};
     notAString.vt = VT_I4;
 
@@ -364,9 +407,11 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     EXPECT_EQ(cancel, VARIANT_TRUE) << "any non-zero answer cancels";
     EXPECT_EQ(EventCall().Long(1).Invoke(sink, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
 
+    // What the control learns from its client site.
+    CComPtr<IOleClientSite> site;
+    ASSERT_EQ(Created<IOleObject>()->GetClientSite(&site), S_OK);
     CComPtr<IDocHostUIHandler> host;
-    ASSERT_EQ(pane.GetControlSite()->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host)),
-              S_OK);
+    ASSERT_EQ(site.QueryInterface(host), S_OK);
     DOCHOSTUIINFO info = {};
     info.cbSize = sizeof info;
     host->GetHostInfo(&info);
@@ -381,19 +426,21 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
 }
 
 TEST_F(BrowserPaneTest, WhenThePaneGoesTheControlLetsGoOfSiteAndSink) {
-    CComPtr<COleControlSite> site;
-    CComPtr<CEventSink> sink;
-    {
-        SimpleBrowser pane;
-        ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
-        pane.Navigate(L"about:blank");
-        site = pane.GetControlSite();
-        sink = pane.GetEventSink();
-        pane.DestroyWindow();
-        EXPECT_EQ(pane.GetWebBrowser(), nullptr);
-    }
-    EXPECT_EQ(site.Detach()->Release(), 0u) << "only the test held the site";
-    EXPECT_EQ(sink.Detach()->Release(), 0u) << "only the test held the sink";
+    const int sites = COleControlSite::LiveObjectCount(), sinks = CEventSink::LiveObjectCount();
+    SimpleBrowser pane;
+    ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    EXPECT_EQ(COleControlSite::LiveObjectCount(), sites + 1);
+    EXPECT_EQ(CEventSink::LiveObjectCount(), sinks + 1);
+    CComPtr<IOleObject> control = Created<IOleObject>();
+    pane.DestroyWindow();
+
+    CComPtr<IOleClientSite> site;
+    EXPECT_EQ(control->GetClientSite(&site), S_OK);
+    EXPECT_EQ(site, nullptr) << "the control is told its site is gone";
+    control.Release();
+    EXPECT_EQ(COleControlSite::LiveObjectCount(), sites) << "the site is deleted with the window";
+    EXPECT_EQ(CEventSink::LiveObjectCount(), sinks) << "and so is the sink";
+    pane.Navigate(L"about:blank"); // after the window has gone: nothing
 }
 
 // A control that keeps answering S_OK without ever producing a document.

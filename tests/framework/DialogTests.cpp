@@ -91,14 +91,14 @@ ON_MESSAGE(WM_END_WITH_42, &CScriptedDialog::OnEndWith42)
 END_MESSAGE_MAP()
 
 TEST(DialogTest, DoModalReturnsTheValueGivenToEndDialog) {
-    CScriptedDialog dialog([](CScriptedDialog& dlg) { dlg.PostMessage(WM_END_WITH_42); });
+    CScriptedDialog dialog([](CScriptedDialog& dlg) { ::PostMessageW(dlg, WM_END_WITH_42, 0, 0); });
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_EQ(nullptr, dialog.m_hWnd);
 }
 
 TEST(DialogTest, EndDialogDuringInitialisationEndsAtOnce) {
     CScriptedDialog dialog([](CScriptedDialog& dlg) {
-        dlg.PostMessage(WM_END_WITH_42);
+        ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
         dlg.EndDialog(7);
     });
     EXPECT_EQ(7, dialog.DoModal());
@@ -149,7 +149,7 @@ TEST(DialogTest, ADialogIsShownOnceAfterItsInitialisationAndNeverWhenItEndsThere
                 if (c.endsInInitialisation) {
                     dlg.EndDialog(7);
                 } else {
-                    dlg.PostMessage(WM_END_WITH_42);
+                    ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
                 }
             },
             c.nIDTemplate);
@@ -171,7 +171,7 @@ TEST(DialogTest, ButtonsAndClosingEndTheDialogThroughTheBaseMap) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CScriptedDialog dialog([&c](CScriptedDialog& dlg) { dlg.PostMessage(c.message, c.wParam); });
+        CScriptedDialog dialog([&c](CScriptedDialog& dlg) { ::PostMessageW(dlg, c.message, c.wParam, 0); });
         EXPECT_EQ(c.expectedResult, dialog.DoModal());
     }
 }
@@ -187,13 +187,13 @@ TEST(DialogTest, ParentIsDisabledOnlyWhileTheDialogRuns) {
     BOOL enabledDuringDialog = TRUE;
     CScriptedDialog dialog(
         [&](CScriptedDialog& dlg) {
-            enabledDuringDialog = parent.IsWindowEnabled();
-            dlg.PostMessage(WM_END_WITH_42);
+            enabledDuringDialog = ::IsWindowEnabled(parent);
+            ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
         },
         IDD_TEST_DIALOG, &parent);
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_FALSE(enabledDuringDialog);
-    EXPECT_TRUE(parent.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(parent));
 }
 
 TEST(DialogTest, KeysAreOfferedToTheControlThenTheDialogBeforeTheDialogManager) {
@@ -208,8 +208,8 @@ TEST(DialogTest, KeysAreOfferedToTheControlThenTheDialogBeforeTheDialogManager) 
         SCOPED_TRACE(c.editConsumes);
         CScriptedDialog dialog([&c](CScriptedDialog& dlg) {
             dlg.m_edit.m_consumeKeys = c.editConsumes;
-            dlg.m_edit.PostMessage(WM_KEYDOWN, 'A', 1);
-            dlg.PostMessage(WM_END_WITH_42);
+            ::PostMessageW(dlg.m_edit, WM_KEYDOWN, 'A', 1);
+            ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
         });
         EXPECT_EQ(42, dialog.DoModal());
         EXPECT_EQ(c.expectedLog, dialog.m_log);
@@ -228,8 +228,8 @@ TEST(DialogTest, QuitRequestEndsTheLoopAndStaysQueued) {
 TEST(DialogTest, CommandsTheDialogLeavesUnhandledReachTheApplication) {
     const int before = TestApp().m_appCommandCount;
     CScriptedDialog dialog([](CScriptedDialog& dlg) {
-        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0));
-        dlg.PostMessage(WM_END_WITH_42);
+        ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0), 0);
+        ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
     });
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_EQ(before + 1, TestApp().m_appCommandCount);
