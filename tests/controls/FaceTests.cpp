@@ -12,6 +12,7 @@
 #include "ImportHook.h"
 #include "KeyMask.h"
 #include "ShippedButtons.h"
+#include "WindowCapture.h"
 
 namespace {
 
@@ -178,34 +179,12 @@ TEST(FaceOwnership, SetFaceImagesOwnsWhatItLoads) {
     EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2) << "an id without a resource leaves its slot empty";
 }
 
-// What a window shows once it has painted, row by row.
-struct Shown {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Shown ShownBy(HWND window) {
-    ::UpdateWindow(window);
-    CRect client;
-    ::GetClientRect(window, &client);
-    Shown shown{client.right, client.bottom, {}};
-    const HDC dc = ::GetDC(window);
-    for (int y = 0; y < shown.height; ++y) {
-        for (int x = 0; x < shown.width; ++x) {
-            shown.pixels.push_back(::GetPixel(dc, x, y));
-        }
-    }
-    ::ReleaseDC(window, dc);
-    return shown;
-}
-
 // Where the first pixel of `colour` shows in the window, rows from the top; (-1, -1) where none does.
 std::pair<int, int> FirstPixelOf(HWND window, COLORREF colour) {
-    const Shown shown = ShownBy(window);
+    const Capture shown = CaptureWindow(window);
     for (int y = 0; y < shown.height; ++y) {
         for (int x = 0; x < shown.width; ++x) {
-            if (shown.At(x, y) == colour) {
+            if (shown.ColourAt(x, y) == colour) {
                 return {x, y};
             }
         }
@@ -256,11 +235,12 @@ TEST(FacePlacement, ACaptionIsCentredInTheRoomRightOfItsFace) {
     const auto face = [&] { return Owned(MakeRow(std::vector<COLORREF>(16, kFace), 16)); };
     ASSERT_EQ(button.AttachFaceImages(face(), face(), CBitmap(), kMagenta, CBitmap(), kMagenta), 0);
     EXPECT_EQ(FirstPixelOf(button, kFace), std::make_pair(3, 7));
-    const Shown shown = ShownBy(button);
+    const Capture shown = CaptureWindow(button);
     int textLeft = shown.width, textRight = -1;
     for (int y = 0; y < shown.height; ++y) {
         for (int x = 0; x < shown.width; ++x) {
-            if (shown.At(x, y) != kFace && shown.At(x, y) != ::GetSysColor(COLOR_BTNFACE)) {
+            const COLORREF pixel = shown.ColourAt(x, y);
+            if (pixel != kFace && pixel != ::GetSysColor(COLOR_BTNFACE)) {
                 textLeft = std::min(textLeft, x);
                 textRight = std::max(textRight, x);
             }

@@ -11,6 +11,7 @@
 #include "ShippedButtons.h"
 #include "SkinProgress.h"
 #include "UIBuilder.h"
+#include "WindowCapture.h"
 
 namespace {
 
@@ -41,35 +42,6 @@ std::unique_ptr<CBitmap> MakeSliceSkin(int width, int cyanColumnsOfSlice8 = 0) {
 
 uint32_t SliceColour(int slice, int column) {
     return (25u * slice) << 16 | (20u * column) << 8 | 60u;
-}
-
-// What a window shows, row by row, 0x00RRGGBB.
-struct Capture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Capture CaptureWindow(HWND window) {
-    ::UpdateWindow(window);
-    CRect client;
-    ::GetClientRect(window, &client);
-    Capture capture{client.Width(), client.Height(), std::vector<uint32_t>(client.Width() * client.Height())};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC windowDC = ::GetDC(window);
-    CBitmap section;
-    section.Attach(::CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    CMemoryDC memory(windowDC);
-    {
-        const CSelectObjectScope select(memory, section);
-        ::BitBlt(memory, 0, 0, capture.width, capture.height, windowDC, 0, 0, SRCCOPY);
-    }
-    ::GdiFlush();
-    std::copy_n(static_cast<const uint32_t*>(bits), capture.pixels.size(), capture.pixels.begin());
-    ::ReleaseDC(window, windowDC);
-    return capture;
 }
 
 class ProgressTest : public ::testing::Test {

@@ -1,6 +1,8 @@
 // The builder: which controls the tables give, where, and what it leaves behind when the window goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "ShellOpenRecorder.h"
 #include "ShippedButtons.h"
 #include "UIBuilder.h"
+#include "WindowCapture.h"
 
 namespace {
 
@@ -25,19 +28,8 @@ std::vector<HWND> ChildrenOf(HWND parent) {
 // Whether a button on a plain parent shows a face: a button draws nothing over its parent's background
 // unless its first face slot holds an image, and then the image of the state it is in.
 bool ShowsAFace(HWND button) {
-    ::UpdateWindow(button);
-    CRect client;
-    ::GetClientRect(button, &client);
-    const HDC dc = ::GetDC(button);
-    const COLORREF corner = ::GetPixel(dc, 0, 0);
-    bool face = false;
-    for (int y = 0; y < client.bottom && !face; ++y) {
-        for (int x = 0; x < client.right && !face; ++x) {
-            face = ::GetPixel(dc, x, y) != corner;
-        }
-    }
-    ::ReleaseDC(button, dc);
-    return face;
+    const std::vector<uint32_t> pixels = CaptureWindow(button).pixels;
+    return std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()) != pixels.end();
 }
 
 class UIBuilderTest : public ::testing::Test {
