@@ -276,7 +276,6 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     ASSERT_TRUE(top);
     // Any other object stands for a frame.
     const CComPtr<CEventSink> frame = CEventSink::Create(nullptr, 0, IID_NULL);
-    CCmdTarget& sink = pane;
     VARIANT notAString = {};
     notAString.vt = VT_I4;
 
@@ -291,7 +290,7 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
             call.RefTo(notAString);
         }
         call.RefTo(notAString).RefString(L"main").RefPostData(post, claimedElements).RefString(L"X-Test: 1");
-        return call.Cancel(&cancel).Invoke(sink, DISPID_BEFORENAVIGATE2);
+        return call.Cancel(&cancel).Invoke(pane, DISPID_BEFORENAVIGATE2);
     };
 
     struct Case {
@@ -340,49 +339,49 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
         {"a frame's navigation", [&] { return beforeNavigate(frame, MakeArray(VT_UI1, 1)); }, {}, nullptr},
         {"document complete",
          [&] {
-             return EventCall().Dispatch(top).RefString(L"http://a/").Invoke(sink, DISPID_DOCUMENTCOMPLETE);
+             return EventCall().Dispatch(top).RefString(L"http://a/").Invoke(pane, DISPID_DOCUMENTCOMPLETE);
          },
          {BRN_DOCUMENTCOMPLETE},
          [](const Seen& s) { EXPECT_EQ(s.url, L"http://a/"); }},
         {"a frame's document",
-         [&] { return EventCall().Dispatch(frame).RefString(L"x").Invoke(sink, DISPID_DOCUMENTCOMPLETE); },
+         [&] { return EventCall().Dispatch(frame).RefString(L"x").Invoke(pane, DISPID_DOCUMENTCOMPLETE); },
          {},
          nullptr},
         {"download begin",
-         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADBEGIN); },
+         [&] { return EventCall().Invoke(pane, DISPID_DOWNLOADBEGIN); },
          {BRN_DOWNLOADBEGIN},
          nullptr},
         {"progress",
-         [&] { return EventCall().Long(-3).Long(-100).Invoke(sink, DISPID_PROGRESSCHANGE); },
+         [&] { return EventCall().Long(-3).Long(-100).Invoke(pane, DISPID_PROGRESSCHANGE); },
          {BRN_PROGRESSCHANGE},
          [](const Seen& s) {
              EXPECT_EQ(s.progress, -3);
              EXPECT_EQ(s.progressMax, -100);
          }},
         {"download complete",
-         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADCOMPLETE); },
+         [&] { return EventCall().Invoke(pane, DISPID_DOWNLOADCOMPLETE); },
          {BRN_DOWNLOADCOMPLETE},
          nullptr},
         {"navigate complete",
          [&] {
-             return EventCall().Dispatch(top).RefString(L"http://b/").Invoke(sink, DISPID_NAVIGATECOMPLETE2);
+             return EventCall().Dispatch(top).RefString(L"http://b/").Invoke(pane, DISPID_NAVIGATECOMPLETE2);
          },
          {BRN_NAVIGATECOMPLETE2},
          [](const Seen& s) { EXPECT_EQ(s.url, L"http://b/"); }},
         {"status text",
-         [&] { return EventCall().Bstr(L"Loading").Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         [&] { return EventCall().Bstr(L"Loading").Invoke(pane, DISPID_STATUSTEXTCHANGE); },
          {BRN_STATUSTEXTCHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L"Loading"); }},
         {"no status text",
-         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         [&] { return EventCall().Bstr(nullptr).Invoke(pane, DISPID_STATUSTEXTCHANGE); },
          {BRN_STATUSTEXTCHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
         {"title",
-         [&] { return EventCall().Bstr(L"Notice").Invoke(sink, DISPID_TITLECHANGE); },
+         [&] { return EventCall().Bstr(L"Notice").Invoke(pane, DISPID_TITLECHANGE); },
          {BRN_TITLECHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L"Notice"); }},
         {"no title",
-         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_TITLECHANGE); },
+         [&] { return EventCall().Bstr(nullptr).Invoke(pane, DISPID_TITLECHANGE); },
          {BRN_TITLECHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
     };
@@ -405,7 +404,7 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     m_parent.m_answer = 5;
     beforeNavigate(top, MakeArray(VT_UI1, 0));
     EXPECT_EQ(cancel, VARIANT_TRUE) << "any non-zero answer cancels";
-    EXPECT_EQ(EventCall().Long(1).Invoke(sink, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(EventCall().Long(1).Invoke(pane, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
 
     // What the control learns from its client site.
     CComPtr<IOleClientSite> site;
