@@ -53,7 +53,7 @@ int wmain() {
         hosts.push_back(std::make_unique<CStatic>());
         hosts.back()->Create(L"", WS_VISIBLE, CRect(10, top, 390, top + 20), &parent, 10000);
         bars.push_back(std::make_unique<CSkinProgress>(hosts.back().get(), nullptr, 100));
-        bars.back()->UpdateWindow();
+        ::UpdateWindow(*bars.back());
     };
     addBar(10);
     CSkinProgress& bar = *bars.front();
@@ -62,11 +62,11 @@ int wmain() {
     for (int paint = 0; paint < kPaints; ++paint) {
         double start = NowMs();
         bar.Invalidate(FALSE);
-        bar.UpdateWindow();
+        ::UpdateWindow(bar);
         unchanged += NowMs() - start;
         start = NowMs();
         bar.SetEndValue(paint % 2 == 0 ? 30 : 70);
-        bar.UpdateWindow();
+        ::UpdateWindow(bar);
         redrawn += NowMs() - start;
     }
     std::printf("progress bar paint (mean of %d)\n", kPaints);

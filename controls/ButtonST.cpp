@@ -33,10 +33,7 @@ CButtonST::CButtonST()
     : m_crColours{::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNFACE),
                   ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNFACE)} {}
 
-CButtonST::~CButtonST() {
-    DropBackgroundSnapshot();
-    ReleaseFaceImages();
-}
+CButtonST::~CButtonST() = default;
 
 void CButtonST::PreSubclassWindow() {
     const UINT type = GetButtonStyle() & BS_TYPEMASK;
@@ -93,19 +90,10 @@ void CButtonST::ShowHoverFrame(BOOL bOn, BOOL bRepaint) {
 
 void CButtonST::EnableParentBackground(BOOL bRepaint) {
     m_bParentBackground = TRUE;
-    DropBackgroundSnapshot();
+    m_dcBackground = CBitmapDC();
     if (bRepaint) {
         InvalidateFace();
     }
-}
-
-void CButtonST::DropBackgroundSnapshot() {
-    if (m_dcBackground.IsValid() && m_pOldBackgroundBitmap != nullptr) {
-        m_dcBackground.SelectObject(m_pOldBackgroundBitmap);
-    }
-    m_pOldBackgroundBitmap = nullptr;
-    m_bmpBackground.DeleteObject();
-    m_dcBackground.DeleteDC();
 }
 
 BOOL CButtonST::SetTargetUrl(LPCWSTR lpszUrl) {
@@ -196,7 +184,7 @@ void CButtonST::OnEnable(BOOL bEnable) {
 
 void CButtonST::OnSysColorChange() {
     CButton::OnSysColorChange();
-    DropBackgroundSnapshot();
+    m_dcBackground = CBitmapDC();
 }
 
 UINT CButtonST::OnGetDlgCode() {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ActionType.h"
-#include "FaceLayout.h"
+#include "FaceChoice.h"
 #include "Framework.h"
 #include "LinkedList.h"
 #include "ToolTipCtrl.h"
@@ -38,20 +38,14 @@ public:
     void EnsureTip();
 
     void SetActionType(int nActionType) { m_nActionType = nActionType; }
-    int GetActionType() const { return m_nActionType; }
     // FALSE, leaving no address, when the address does not fit: a cut one would open the wrong page.
     BOOL SetTargetUrl(LPCWSTR lpszUrl);
-    LPCWSTR GetTargetUrl() const { return m_szTargetUrl; }
-    BOOL GetCheck() const { return m_bChecked; }
-    BOOL IsHovered() const { return m_bHover; }
-    BOOL HasFace(int nSlot) const { return m_faces[nSlot].image.GetSafeHandle() != nullptr; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void PaintParentBackground(CDC* pDC);
+    // Draws the face of the current state where PlaceFaceImage puts it.
     void PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, CRect& rcCaption, BOOL bPressed,
                         BOOL bDisabled);
-    CRect PlaceFaceImage(const CRect& rcItem, CRect& rcCaption, BOOL bHasCaption, UINT nWidth, UINT nHeight,
-                         BOOL bPressed) const;
 
 protected:
     void PreSubclassWindow() override;
@@ -94,13 +88,12 @@ private:
 
     // Stores image in slot nSlot with its size and mask; 0, 1 or 2 as AttachFaceImages.
     int AttachFace(int nSlot, CBitmap image, COLORREF key);
+    BOOL HasFace(int nSlot) const { return m_faces[nSlot].image.GetSafeHandle() != nullptr; }
     unsigned FilledSlots() const;
     // Background, frame, face image and caption, drawn into pDC.
     void DrawFace(CDC* pDC, const CRect& rcItem);
     void DrawCaption(CDC* pDC, const CString& caption, CRect rcCaption);
     void TakeBackgroundSnapshot(const CRect& client);
-    // Puts the snapshot DC's own bitmap back and deletes the snapshot, so the next paint takes a new one.
-    void DropBackgroundSnapshot();
     // Repaints the whole face, background included; nothing before the window exists.
     void InvalidateFace() {
         if (m_hWnd != nullptr) {
@@ -120,9 +113,7 @@ private:
     BOOL m_bHoverFrame = TRUE;
     COLORREF m_crColours[ColourCount];
     CToolTipCtrl m_ToolTip;
-    CMemoryDC m_dcBackground;
-    CBitmap m_bmpBackground;
-    HGDIOBJ m_pOldBackgroundBitmap = nullptr; // not owned: the bitmap the snapshot DC came with
+    CBitmapDC m_dcBackground; // the snapshot of the parent; empty until the next paint takes one
     BOOL m_bChecked = FALSE;
     wchar_t m_szTargetUrl[kTargetUrlCapacity] = {};
     int m_nActionType = OpenUrl;

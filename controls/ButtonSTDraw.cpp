@@ -18,13 +18,11 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CDC target(lpDrawItemStruct->hDC);
     // The face is composed off screen and copied in one block, so the screen never shows it half drawn
     // (the mask's black before the image lands on it).
-    CMemoryDC buffer(target);
-    CBitmap bufferBitmap;
-    if (!buffer.IsValid() || !bufferBitmap.CreateCompatibleBitmap(&target, item.right, item.bottom)) {
+    CBitmapDC buffer(target, item.right, item.bottom);
+    if (!buffer.IsValid()) {
         DrawFace(&target, item);
         return;
     }
-    const CSelectObjectScope selectBitmap(buffer, bufferBitmap);
     const CSelectObjectScope selectFont(buffer, ::GetCurrentObject(target, OBJ_FONT));
     DrawFace(&buffer, item);
     target.BitBlt(item.left, item.top, item.Width(), item.Height(), &buffer, item.left, item.top, SRCCOPY);
@@ -67,21 +65,14 @@ void CButtonST::PaintParentBackground(CDC* pDC) {
 
 // Copies what the parent shows under the button; only the first paint after a drop needs the parent.
 void CButtonST::TakeBackgroundSnapshot(const CRect& client) {
-    const HWND hParent = GetParentHwnd();
-    CWnd parent(hParent);
+    CWnd parent(GetParentHwnd());
     CClientDC parentDC(&parent);
-    CRect window;
-    GetWindowRect(&window);
-    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<LPPOINT>(&window), 2);
-    if (!m_dcBackground.CreateCompatibleDC(parentDC)) {
-        return;
+    const CRect window = GetWindowRectInParent();
+    m_dcBackground = CBitmapDC(parentDC, client.Width(), client.Height());
+    if (m_dcBackground.IsValid()) {
+        m_dcBackground.BitBlt(0, 0, client.Width(), client.Height(), &parentDC, window.left, window.top,
+                              SRCCOPY);
     }
-    if (!m_bmpBackground.CreateCompatibleBitmap(&parentDC, client.Width(), client.Height())) {
-        m_dcBackground.DeleteDC();
-        return;
-    }
-    m_pOldBackgroundBitmap = m_dcBackground.SelectObject(m_bmpBackground);
-    m_dcBackground.BitBlt(0, 0, client.Width(), client.Height(), &parentDC, window.left, window.top, SRCCOPY);
 }
 
 void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, CRect& rcCaption,
@@ -91,7 +82,11 @@ void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, 
         return;
     }
     const FaceImage& face = m_faces[slot];
-    const CRect image = PlaceFaceImage(rcItem, rcCaption, bHasCaption, face.width, face.height, bPressed);
+    FaceBox caption = {rcCaption.left, rcCaption.top, rcCaption.right, rcCaption.bottom};
+    const FaceBox image =
+        PlaceFaceImage({rcItem.left, rcItem.top, rcItem.right, rcItem.bottom}, caption, bHasCaption != FALSE,
+                       face.width, face.height, bPressed && !m_bCheckMode);
+    rcCaption.left = caption.left;
 
     CMemoryDC imageDC(*pDC);
     CMemoryDC maskDC(nullptr);
@@ -102,13 +97,9 @@ void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, 
     const CSelectObjectScope selectMask(maskDC, face.mask);
     // The mask blackens what the image covers and keeps the background under its key pixels; the image,
     // whose key pixels are black, then adds its colours.
-    pDC->BitBlt(image.left, image.top, image.Width(), image.Height(), &maskDC, 0, 0, SRCAND);
-    pDC->BitBlt(image.left, image.top, image.Width(), image.Height(), &imageDC, 0, 0, SRCPAINT);
-}
-
-CRect CButtonST::PlaceFaceImage(const CRect& rcItem, CRect& rcCaption, BOOL bHasCaption, UINT nWidth,
-                                UINT nHeight, BOOL bPressed) const {
-    return ::PlaceFaceImage(rcItem, rcCaption, bHasCaption, nWidth, nHeight, bPressed && !m_bCheckMode);
+    const int width = static_cast<int>(face.width), height = static_cast<int>(face.height);
+    pDC->BitBlt(image.left, image.top, width, height, &maskDC, 0, 0, SRCAND);
+    pDC->BitBlt(image.left, image.top, width, height, &imageDC, 0, 0, SRCPAINT);
 }
 
 int CButtonST::FillFaceBackground(CDC* pDC, const CRect& rect) {

@@ -1,9 +1,11 @@
 #include "KeyMask.h"
 
+#include <utility>
+
 namespace {
 
 // Both bitmaps selected, the image's key pixels become the mask's white ones and turn black in the image.
-void MaskAndBlacken(CMemoryDC& imageDC, CMemoryDC& maskDC, int width, int height, COLORREF key) {
+void MaskAndBlacken(CDC& imageDC, CDC& maskDC, int width, int height, COLORREF key) {
     // Colour to monochrome: pixels of the source's background colour become 1.
     const COLORREF previousBackground = imageDC.SetBkColor(key);
     maskDC.BitBlt(0, 0, width, height, &imageDC, 0, 0, SRCCOPY);
@@ -16,28 +18,24 @@ void MaskAndBlacken(CMemoryDC& imageDC, CMemoryDC& maskDC, int width, int height
 
 } // namespace
 
-// A mask that is not returned is deleted only after it has been deselected: a bitmap still selected into a
+// A mask that is not returned goes with its DC, which deselects it first: a bitmap still selected into a
 // context cannot be deleted, and its handle would leak.
 CBitmap MakeKeyMask(HBITMAP hImage, UINT width, UINT height, COLORREF key) {
-    CBitmap mask;
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
+    CBitmap mask;
     if (!mask.CreateBitmap(w, h, 1, 1, nullptr)) {
         return mask;
     }
+    CBitmapDC maskDC(nullptr, std::move(mask));
     CMemoryDC imageDC(nullptr);
-    CMemoryDC maskDC(nullptr);
-    bool made = false;
-    if (imageDC.IsValid() && maskDC.IsValid()) {
-        const CSelectObjectScope selectImage(imageDC, hImage);
-        const CSelectObjectScope selectMask(maskDC, mask);
-        made = selectImage.Succeeded() && selectMask.Succeeded();
-        if (made) {
-            MaskAndBlacken(imageDC, maskDC, w, h, key);
-        }
+    if (!maskDC.IsValid() || !imageDC.IsValid()) {
+        return CBitmap();
     }
-    if (!made) {
-        mask.DeleteObject();
+    const CSelectObjectScope selectImage(imageDC, hImage);
+    if (!selectImage.Succeeded()) {
+        return CBitmap();
     }
-    return mask;
+    MaskAndBlacken(imageDC, maskDC, w, h, key);
+    return maskDC.TakeBitmap();
 }

@@ -13,21 +13,13 @@ namespace {
 // from showing.
 constexpr DWORD kBlankDocumentWaitMs = 3000;
 
-// A variant holding an empty string, cleared with the object.
-class CEmptyStringVariant {
-public:
-    CEmptyStringVariant() {
-        m_value.vt = VT_BSTR;
-        m_value.bstrVal = ::SysAllocString(L"");
-    }
-    ~CEmptyStringVariant() { ::VariantClear(&m_value); }
-    CEmptyStringVariant(const CEmptyStringVariant&) = delete;
-    CEmptyStringVariant& operator=(const CEmptyStringVariant&) = delete;
-    VARIANT* operator&() { return &m_value; }
-
-private:
-    VARIANT m_value = {};
-};
+// A string variant that lends its text: the caller's string owns it, so the variant needs no clearing.
+VARIANT StringVariant(BSTR text) {
+    VARIANT value = {};
+    value.vt = VT_BSTR;
+    value.bstrVal = text;
+    return value;
+}
 
 } // namespace
 
@@ -41,10 +33,10 @@ SimpleBrowser::~SimpleBrowser() {
 
 BOOL SimpleBrowser::CreateFromControl(CWnd* pParent, UINT nID) {
     CRect rect(0, 0, 100, 100);
-    if (const HWND placeholder = pParent->GetDlgItem(static_cast<int>(nID))) {
-        ::GetWindowRect(placeholder, &rect);
-        ::MapWindowPoints(nullptr, pParent->GetSafeHwnd(), reinterpret_cast<LPPOINT>(&rect), 2);
-        ::DestroyWindow(placeholder);
+    CWnd placeholder(pParent->GetDlgItem(static_cast<int>(nID)));
+    if (placeholder.m_hWnd != nullptr) {
+        rect = placeholder.GetWindowRectInParent();
+        placeholder.DestroyWindow();
     }
     return Create(rect, pParent, nID);
 }
@@ -66,9 +58,8 @@ BOOL SimpleBrowser::Create(const RECT& rect, CWnd* pParent, UINT nID) {
     m_wndControl.SetDlgCtrlID(AFX_IDW_PANE_FIRST);
     m_wndControl.ModifyStyle(0, WS_VISIBLE | WS_TABSTOP);
 
-    IUnknown* const control = m_pSite->GetControl();
-    if (FAILED(control->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&m_pWebBrowser))) ||
-        FAILED(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_pBrowserDispatch)))) {
+    const CComPtr<IOleObject>& control = m_pSite->GetControl();
+    if (FAILED(control.QueryInterface(m_pWebBrowser)) || FAILED(control.QueryInterface(m_pBrowserDispatch))) {
         DestroyWindow();
         return FALSE;
     }
@@ -82,12 +73,12 @@ void SimpleBrowser::Navigate(LPCWSTR lpszUrl) {
     if (!m_pWebBrowser) {
         return;
     }
-    BSTR url = ::SysAllocString(lpszUrl);
+    const CComBSTR url(lpszUrl), empty(L"");
     VARIANT flags = {};
     flags.vt = VT_I4;
-    CEmptyStringVariant targetFrame, postData, headers;
+    VARIANT targetFrame = StringVariant(empty), postData = StringVariant(empty),
+            headers = StringVariant(empty);
     m_pWebBrowser->Navigate(url, &flags, &targetFrame, &postData, &headers);
-    ::SysFreeString(url);
 }
 
 // The wait does not dispatch messages: it only yields between questions.

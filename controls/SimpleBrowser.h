@@ -23,11 +23,6 @@ public:
     // Nothing before creation or after the window has gone.
     void Navigate(LPCWSTR lpszUrl);
 
-    IWebBrowser2* GetWebBrowser() const { return m_pWebBrowser; }
-    COleControlSite* GetControlSite() const { return m_pSite; }
-    CEventSink* GetEventSink() const { return m_pEventSink; }
-    HWND GetControlWindow() const { return m_wndControl.GetSafeHwnd(); }
-
 protected:
     // Each callback notifies the parent; a derived pane may react itself instead. OnBeforeNavigate2 answers
     // true to cancel the navigation.

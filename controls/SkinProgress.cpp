@@ -14,18 +14,10 @@ constexpr UINT kRefreshPeriodMs = 500;
 // The window's own style bits as the bar has always been created with; its class draws nothing by itself.
 constexpr DWORD kBarStyle = WS_CHILD | WS_VISIBLE | 0x20E;
 
-// The host's rectangle in its parent's client coordinates.
-CRect HostRect(CWnd* pHost) {
-    CRect rect;
-    pHost->GetWindowRect(&rect);
-    ::MapWindowPoints(nullptr, pHost->GetParentHwnd(), reinterpret_cast<LPPOINT>(&rect), 2);
-    return rect;
-}
-
 } // namespace
 
 CSkinProgress::CSkinProgress(CWnd* pHost, CBitmap* pSkin, int nRangeMax) : m_pHost(pHost) {
-    const CRect rect = HostRect(pHost);
+    const CRect rect = pHost->GetWindowRectInParent();
     LPCWSTR className = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_WAIT));
     CWnd parent(pHost->GetParentHwnd());
     if (className == nullptr || !CreateEx(WS_EX_STATICEDGE, className, L"", kBarStyle, rect, &parent, 0)) {
@@ -60,11 +52,7 @@ CSkinProgress::~CSkinProgress() {
 void CSkinProgress::SetRange(int nMin, int nMax) {
     m_nRangeMin = nMin;
     m_nRangeMax = nMax;
-    ApplyValues();
-}
-
-void CSkinProgress::SetStartValue(int nValue) {
-    m_nStartValue = nValue;
+    m_nStartValue = nMin;
     ApplyValues();
 }
 
@@ -76,28 +64,19 @@ void CSkinProgress::SetEndValue(int nValue) {
 void CSkinProgress::ApplyValues() {
     const int low = std::min(m_nRangeMin, m_nRangeMax);
     const int high = std::max(m_nRangeMin, m_nRangeMax);
-    m_nStartValue = std::clamp(m_nStartValue, low, high);
     m_nEndValue = std::clamp(m_nEndValue, low, high);
-    if (m_hWnd != nullptr && IsReady() && GeometryChanged(UpdateGeometry())) {
+    if (m_hWnd != nullptr && IsReady() && UpdateGeometry()) {
         Invalidate(FALSE);
     }
 }
 
-ProgressGeometry CSkinProgress::UpdateGeometry() {
+bool CSkinProgress::UpdateGeometry() {
     CRect client;
     GetClientRect(&client);
     const int length = m_bVertical ? client.Height() : client.Width();
-    const ProgressGeometry geometry = ComputeProgressGeometry(
-        length, SliceLength(), {m_nRangeMin, m_nRangeMax, m_nStartValue, m_nEndValue});
-    m_nTrackEnd = geometry.trackEnd;
-    m_nStartPx = geometry.startPx;
-    m_nEndPx = geometry.endPx;
-    return geometry;
-}
-
-bool CSkinProgress::GeometryChanged(const ProgressGeometry& geometry) const {
-    return geometry.trackEnd != m_nDrawnTrackEnd || geometry.endPx != m_nDrawnEndPx ||
-           geometry.startPx != m_nDrawnStartPx || geometry.filled != m_bDrawnFilled;
+    m_geometry = ComputeProgressGeometry(length, SliceLength(),
+                                         {m_nRangeMin, m_nRangeMax, m_nStartValue, m_nEndValue});
+    return m_geometry != m_drawnGeometry;
 }
 
 BOOL CSkinProgress::OnEraseBkgnd(CDC* pDC) {
@@ -119,9 +98,9 @@ void CSkinProgress::Refresh() {
     if (m_hWnd == nullptr || !IsReady() || !IsWindowVisible()) {
         return;
     }
-    const CRect host = HostRect(m_pHost);
+    const CRect host = m_pHost->GetWindowRectInParent();
     if (::EqualRect(&host, &m_rcHost) || host.Width() <= 2 || host.Height() <= 2) {
-        if (GeometryChanged(UpdateGeometry())) {
+        if (UpdateGeometry()) {
             Invalidate(TRUE);
         }
         return;

@@ -11,14 +11,11 @@ public:
     CSkinProgress(CWnd* pHost, CBitmap* pSkin, int nRangeMax);
     ~CSkinProgress() override;
 
-    // The values may be set freely; the bar repaints only when its picture would change. Values outside the
-    // range are taken as its nearer end.
+    // For a publisher's own window that shows progress: the bar fills from the range minimum to the end
+    // value, and repaints only when its picture would change. An end value outside the range is taken as
+    // its nearer end.
     void SetRange(int nMin, int nMax);
-    void SetStartValue(int nValue);
     void SetEndValue(int nValue);
-    BOOL IsVertical() const { return m_bVertical; }
-    // FALSE when the skin could not be cut into slices: such a bar draws nothing and its host shows.
-    BOOL IsReady() const { return m_imlSlices.GetSafeHandle() != nullptr; }
 
 protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
@@ -42,29 +39,28 @@ private:
 
     BOOL PrepareSkin(CBitmap* pSkin);
     BOOL MakeSliceStrip(CDC* pDC, int nThickness);
+    // FALSE when the skin could not be cut into slices: such a bar draws nothing and its host shows.
+    BOOL IsReady() const { return m_imlSlices.GetSafeHandle() != nullptr; }
     void Refresh();
     int SliceLength() const { return m_bVertical ? m_nSliceHeight : m_nSliceWidth; }
-    // Computes the geometry for the current size and values into m_nTrackEnd, m_nStartPx and m_nEndPx.
-    ProgressGeometry UpdateGeometry();
-    bool GeometryChanged(const ProgressGeometry& geometry) const;
+    // Computes m_geometry for the current size and values; true when it differs from the drawn one.
+    bool UpdateGeometry();
     // Keeps the values in range and repaints when that changes the picture.
     void ApplyValues();
-    void DrawSlices(CDC* pDC, const ProgressGeometry& geometry);
+    // Draws m_geometry, which becomes the drawn one.
+    void DrawSlices(CDC* pDC);
     void DrawSlice(CDC* pDC, Slice slice, int at) const;
     UINT_PTR TimerId() const { return reinterpret_cast<UINT_PTR>(this); }
 
     BOOL m_bVertical = FALSE;
     int m_nRangeMin = 0;
     int m_nRangeMax = 0;
-    int m_nDrawnStartPx = 0;
-    int m_nStartPx = 0;
     int m_nStartValue = 0;
-    int m_nDrawnEndPx = 0;
-    int m_nEndPx = 0;
     int m_nEndValue = 0;
-    int m_nDrawnTrackEnd = 0;
-    int m_nTrackEnd = 0;
-    bool m_bDrawnFilled = false;
+    // Where the pieces go (the track's end, the segment's start and end, whether it is filled): for the
+    // current size and values, and as last drawn.
+    ProgressGeometry m_geometry = {};
+    ProgressGeometry m_drawnGeometry = {};
     int m_nSliceWidth = 0;
     int m_nSliceHeight = 0;
     CRect m_rcHost;
@@ -73,6 +69,6 @@ private:
     CBitmap m_bmpDisplaySkin;
     CBitmap m_bmpSliceStrip;
     CImageList m_imlSlices;
-    CBitmap m_bmpPicture;
+    CBitmapDC m_bmpPicture; // the cached picture of the whole client area, in its DC
     CWnd* m_pHost = nullptr;
 };

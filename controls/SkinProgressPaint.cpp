@@ -18,59 +18,54 @@ void CSkinProgress::OnPaint() {
     if (!IsReady()) {
         return;
     }
-    const ProgressGeometry geometry = UpdateGeometry();
+    const bool changed = UpdateGeometry();
     CRect client;
     GetClientRect(&client);
     const bool sameSize = client.Width() == m_rcDrawn.Width() && client.Height() == m_rcDrawn.Height();
     bool freshPicture = false;
-    if (!sameSize || m_bmpPicture.GetSafeHandle() == nullptr) {
-        m_bmpPicture.DeleteObject();
-        freshPicture = m_bmpPicture.CreateCompatibleBitmap(&dc, client.Width(), client.Height()) != FALSE;
+    if (!sameSize || !m_bmpPicture.IsValid()) {
+        m_bmpPicture = CBitmapDC(dc, client.Width(), client.Height());
+        freshPicture = m_bmpPicture.IsValid();
     }
-    CMemoryDC picture(dc);
-    const CSelectObjectScope selectPicture(picture, m_bmpPicture);
-    if (!picture.IsValid() || !selectPicture.Succeeded()) {
-        DrawSlices(&dc, geometry);
+    if (!m_bmpPicture.IsValid()) {
+        DrawSlices(&dc);
         m_rcDrawn = client;
-        m_bmpPicture.DeleteObject();
         return;
     }
-    if (freshPicture || GeometryChanged(geometry)) {
-        DrawSlices(&picture, geometry);
+    if (freshPicture || changed) {
+        DrawSlices(&m_bmpPicture);
         m_rcDrawn = client;
     }
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &picture, 0, 0, SRCCOPY);
+    dc.BitBlt(0, 0, client.Width(), client.Height(), &m_bmpPicture, 0, 0, SRCCOPY);
 }
 
-void CSkinProgress::DrawSlices(CDC* pDC, const ProgressGeometry& geometry) {
+void CSkinProgress::DrawSlices(CDC* pDC) {
+    const ProgressGeometry& geometry = m_geometry;
     const int s = SliceLength();
-    int t = RoundDown(m_nTrackEnd, s);
-    for (; t > m_nEndPx; t -= s) {
+    int t = RoundDown(geometry.trackEnd, s);
+    for (; t > geometry.endPx; t -= s) {
         DrawSlice(pDC, Track, t);
     }
-    m_nDrawnEndPx = m_nEndPx;
-    for (t = RoundDown(t, s); t >= m_nStartPx; t -= s) {
+    for (t = RoundDown(t, s); t >= geometry.startPx; t -= s) {
         DrawSlice(pDC, FillBody, t);
     }
-    m_nDrawnStartPx = m_nStartPx;
     for (t = RoundDown(t, s); t >= s; t -= s) {
         DrawSlice(pDC, Track, t);
     }
-    DrawSlice(pDC, FillMiddle, (m_nEndPx + m_nStartPx) / 2);
-    if (m_nStartPx > s) {
-        DrawSlice(pDC, BeforeFill, m_nStartPx - s);
+    DrawSlice(pDC, FillMiddle, (geometry.endPx + geometry.startPx) / 2);
+    if (geometry.startPx > s) {
+        DrawSlice(pDC, BeforeFill, geometry.startPx - s);
     }
-    if (m_nEndPx < m_nTrackEnd - s) {
-        DrawSlice(pDC, AfterFill, m_nEndPx + s);
+    if (geometry.endPx < geometry.trackEnd - s) {
+        DrawSlice(pDC, AfterFill, geometry.endPx + s);
     }
     DrawSlice(pDC, StartEnd, 0);
-    DrawSlice(pDC, FinishEnd, m_nTrackEnd);
+    DrawSlice(pDC, FinishEnd, geometry.trackEnd);
     if (geometry.filled) {
-        DrawSlice(pDC, FillStart, m_nStartPx);
-        DrawSlice(pDC, FillEnd, m_nEndPx);
+        DrawSlice(pDC, FillStart, geometry.startPx);
+        DrawSlice(pDC, FillEnd, geometry.endPx);
     }
-    m_nDrawnTrackEnd = m_nTrackEnd;
-    m_bDrawnFilled = geometry.filled;
+    m_drawnGeometry = geometry;
 }
 
 void CSkinProgress::DrawSlice(CDC* pDC, Slice slice, int at) const {

@@ -70,19 +70,16 @@ CBitmap AtDisplayDepth(CDC* pDC, HBITMAP skin) {
 CBitmap StretchToThickness(CDC* pDC, HBITMAP skin, int thickness) {
     BITMAP info = {};
     ::GetObjectW(skin, sizeof info, &info);
-    CBitmap stretched;
     CMemoryDC source(*pDC);
-    CMemoryDC target(*pDC);
-    if (!source.IsValid() || !target.IsValid() ||
-        !stretched.CreateCompatibleBitmap(pDC, info.bmWidth, thickness)) {
+    CBitmapDC target(*pDC, info.bmWidth, thickness);
+    if (!source.IsValid() || !target.IsValid()) {
         return CBitmap();
     }
     const CSelectObjectScope selectSource(source, skin);
-    const CSelectObjectScope selectTarget(target, stretched);
     target.SetStretchBltMode(HALFTONE);
     ::SetBrushOrgEx(target, 0, 0, nullptr);
     target.StretchBlt(0, 0, info.bmWidth, thickness, &source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    return stretched;
+    return target.TakeBitmap();
 }
 
 } // namespace

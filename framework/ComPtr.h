@@ -28,8 +28,6 @@ public:
         Release();
         m_p = p;
     }
-    // Hands the reference to the caller.
-    T* Detach() { return std::exchange(m_p, nullptr); }
     void Release() {
         if (T* const p = std::exchange(m_p, nullptr)) {
             p->Release();
@@ -45,19 +43,19 @@ public:
         return m_p ? m_p->QueryInterface(__uuidof(Q), reinterpret_cast<void**>(&result)) : E_POINTER;
     }
     // Whether both are the same object, by the identity rule of COM: equal IUnknown pointers.
+    // An object that does not answer for IUnknown equals no other.
     bool IsEqualObject(IUnknown* other) const {
-        CComPtr<IUnknown> mine, theirs;
         if (m_p == nullptr || other == nullptr) {
             return static_cast<IUnknown*>(m_p) == other;
         }
-        m_p->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&mine));
-        other->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&theirs));
-        return mine.m_p == theirs.m_p;
+        CComPtr<IUnknown> mine, theirs;
+        QueryInterface(mine);
+        CComPtr<IUnknown>(other).QueryInterface(theirs);
+        return mine && mine.m_p == theirs.m_p;
     }
 
     T* operator->() const { return m_p; }
     operator T*() const { return m_p; }
-    T* Get() const { return m_p; }
 
 private:
     template <typename> friend class CComPtr;

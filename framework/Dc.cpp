@@ -9,22 +9,13 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
 }
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
-    return BitBlt(x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, dwRop);
-}
-
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop) {
-    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, dwRop);
+    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, dwRop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                      int nSrcHeight, DWORD dwRop) {
-    return StretchBlt(x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
-                      nSrcHeight, dwRop);
-}
-
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                     int nSrcHeight, DWORD dwRop) {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
+                        nSrcHeight, dwRop);
 }
 
 int CDC::SetStretchBltMode(int nStretchMode) {
@@ -33,10 +24,6 @@ int CDC::SetStretchBltMode(int nStretchMode) {
 
 COLORREF CDC::SetBkColor(COLORREF crColor) {
     return ::SetBkColor(m_hDC, crColor);
-}
-
-COLORREF CDC::GetBkColor() const {
-    return ::GetBkColor(m_hDC);
 }
 
 int CDC::SetBkMode(int nBkMode) {
@@ -83,26 +70,6 @@ CMemoryDC::CMemoryDC(HDC hCompatibleDC) : CDC(::CreateCompatibleDC(hCompatibleDC
 
 CMemoryDC::~CMemoryDC() {
     Release();
-}
-
-BOOL CMemoryDC::CreateCompatibleDC(HDC hCompatibleDC) {
-    if (m_hDC != nullptr) {
-        return FALSE;
-    }
-    m_hDC = ::CreateCompatibleDC(hCompatibleDC);
-    if (m_hDC == nullptr) {
-        return FALSE;
-    }
-    ++s_liveHandles;
-    return TRUE;
-}
-
-BOOL CMemoryDC::DeleteDC() {
-    if (m_hDC == nullptr) {
-        return FALSE;
-    }
-    Release();
-    return TRUE;
 }
 
 CMemoryDC::CMemoryDC(CMemoryDC&& other) noexcept : CDC(std::exchange(other.m_hDC, nullptr)) {}

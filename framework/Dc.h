@@ -19,14 +19,10 @@ public:
 
     HGDIOBJ SelectObject(HGDIOBJ hObject);
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                    int nSrcHeight, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
     int SetStretchBltMode(int nStretchMode);
     COLORREF SetBkColor(COLORREF crColor);
-    COLORREF GetBkColor() const;
     int SetBkMode(int nBkMode);
     COLORREF SetTextColor(COLORREF crColor);
     // Leaves the background colour as it was.
@@ -39,7 +35,6 @@ public:
 };
 
 // A memory DC compatible with the given DC, or with the screen for a null one; deleted with the object.
-// A default-constructed one is empty until CreateCompatibleDC.
 class CMemoryDC : public CDC {
 public:
     CMemoryDC() = default;
@@ -54,15 +49,14 @@ public:
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;
 
-    // FALSE when this already holds a DC or none could be made.
-    BOOL CreateCompatibleDC(HDC hCompatibleDC);
-    BOOL DeleteDC();
     bool IsValid() const { return m_hDC != nullptr; }
     static int LiveHandleCount() { return s_liveHandles; }
 
-private:
+protected:
+    // Deletes the DC, leaving this empty.
     void Release();
 
+private:
     static int s_liveHandles;
 };
 

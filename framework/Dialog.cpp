@@ -1,5 +1,8 @@
 #include "Dialog.h"
 
+#include <cstring>
+#include <vector>
+
 #include "PendingBinding.h"
 #include "WinApp.h"
 
@@ -8,6 +11,32 @@ ON_BN_CLICKED(IDOK, &CDialog::OnOK)
 ON_BN_CLICKED(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
+namespace {
+
+// The template resource nID as a copy without WS_VISIBLE, which would make the dialog manager show the dialog
+// as soon as it is initialised, even one that ended there; DWORDs keep it aligned as a template must be.
+// Empty when there is no such template.
+std::vector<DWORD> HiddenTemplateCopy(HINSTANCE hResources, UINT nID) {
+    const HRSRC hInfo = ::FindResourceW(hResources, MAKEINTRESOURCEW(nID), RT_DIALOG);
+    const HGLOBAL hTemplate = hInfo ? ::LoadResource(hResources, hInfo) : nullptr;
+    const void* const pTemplate = hTemplate ? ::LockResource(hTemplate) : nullptr;
+    const DWORD size = hInfo ? ::SizeofResource(hResources, hInfo) : 0;
+    // A DLGTEMPLATE starts with its style. A DLGTEMPLATEEX starts with version 1 and the signature 0xFFFF,
+    // then come its help id, its extended style and its style, the fourth DWORD: still within the length of
+    // the shorter form.
+    constexpr size_t kExtendedStyleIndex = 3;
+    if (pTemplate == nullptr || size < sizeof(DLGTEMPLATE)) {
+        return {};
+    }
+    std::vector<DWORD> copy(size / sizeof(DWORD) + 1, 0);
+    std::memcpy(copy.data(), pTemplate, size);
+    const bool extended = reinterpret_cast<const WORD*>(copy.data())[1] == 0xFFFF;
+    copy[extended ? kExtendedStyleIndex : 0] &= ~static_cast<DWORD>(WS_VISIBLE);
+    return copy;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 INT_PTR CDialog::DoModal() {
@@ -15,10 +44,8 @@ INT_PTR CDialog::DoModal() {
         return -1;
     }
     const HINSTANCE hResources = AfxGetResourceHandle();
-    const HRSRC hTemplateInfo = ::FindResourceW(hResources, MAKEINTRESOURCEW(m_nIDTemplate), RT_DIALOG);
-    const HGLOBAL hTemplate = hTemplateInfo ? ::LoadResource(hResources, hTemplateInfo) : nullptr;
-    const auto* pTemplate = hTemplate ? static_cast<LPCDLGTEMPLATEW>(::LockResource(hTemplate)) : nullptr;
-    if (pTemplate == nullptr) {
+    const std::vector<DWORD> dialogTemplate = HiddenTemplateCopy(hResources, m_nIDTemplate);
+    if (dialogTemplate.empty()) {
         return -1;
     }
 
@@ -32,11 +59,14 @@ INT_PTR CDialog::DoModal() {
     HWND hDlg = nullptr;
     {
         const CPendingBinding<CDialog> pending(this);
-        hDlg = ::CreateDialogIndirectParamW(hResources, pTemplate, hParent, &CDialog::DialogProc, 0);
+        hDlg =
+            ::CreateDialogIndirectParamW(hResources, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                         hParent, &CDialog::DialogProc, 0);
     }
     if (hDlg != nullptr) {
-        // Like DialogBox, show the dialog even when its template lacks WS_VISIBLE.
-        if (!m_endRequested && !::IsWindowVisible(hDlg)) {
+        // Shown right after its initialisation, as the dialog manager shows a template with WS_VISIBLE and
+        // DialogBox any template, unless it ended there.
+        if (!m_endRequested) {
             ::ShowWindow(hDlg, SW_SHOWNORMAL);
         }
         RunModalLoop();

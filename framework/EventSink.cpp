@@ -9,13 +9,13 @@ CComPtr<CEventSink> CEventSink::Create(CCmdTarget* pTarget, UINT nCtrlID, REFIID
 }
 
 CEventSink::CEventSink(CCmdTarget* pTarget, UINT nCtrlID, REFIID diidEvents)
-    : m_pTarget(pTarget), m_nCtrlID(nCtrlID), m_diidEvents(diidEvents) {}
+    : m_pTarget(pTarget), m_nCtrlID(nCtrlID), m_diidEvents(diidEvents) {
+    ++s_liveObjects;
+}
 
 HRESULT CEventSink::Advise(IUnknown* pControl) {
     CComPtr<IConnectionPointContainer> container;
-    HRESULT result = pControl ? pControl->QueryInterface(IID_IConnectionPointContainer,
-                                                         reinterpret_cast<void**>(&container))
-                              : E_POINTER;
+    HRESULT result = CComPtr<IUnknown>(pControl).QueryInterface(container);
     if (SUCCEEDED(result)) {
         result = container->FindConnectionPoint(m_diidEvents, &m_pConnectionPoint);
     }

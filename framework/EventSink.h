@@ -26,10 +26,12 @@ public:
                                DISPID* rgDispId) override;
     STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
                         VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+    // Sinks not yet deleted, for leak checks.
+    static int LiveObjectCount() { return s_liveObjects; }
 
 private:
     CEventSink(CCmdTarget* pTarget, UINT nCtrlID, REFIID diidEvents);
-    ~CEventSink() = default;
+    ~CEventSink() { --s_liveObjects; }
 
     LONG m_refs = 1;
     CCmdTarget* m_pTarget;
@@ -37,4 +39,5 @@ private:
     IID m_diidEvents;
     CComPtr<IConnectionPoint> m_pConnectionPoint;
     DWORD m_dwCookie = 0;
+    static inline int s_liveObjects = 0;
 };

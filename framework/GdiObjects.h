@@ -22,14 +22,17 @@ public:
     CGdiObjectT(const CGdiObjectT&) = delete;
     CGdiObjectT& operator=(const CGdiObjectT&) = delete;
 
-    // FALSE for a null handle or when this already owns one.
+    // Takes over a handle the caller owns, deleting the one this held; FALSE for a null handle, which
+    // leaves this empty.
     BOOL Attach(Handle hObject) {
-        if (hObject == nullptr || m_handle != nullptr) {
-            return FALSE;
+        if (hObject != m_handle) {
+            DeleteObject();
+            m_handle = hObject;
+            if (m_handle != nullptr) {
+                ++s_liveHandles;
+            }
         }
-        m_handle = hObject;
-        ++s_liveHandles;
-        return TRUE;
+        return m_handle != nullptr;
     }
     // Hands the handle over to the caller, who deletes it.
     Handle Detach() {
@@ -76,20 +79,3 @@ class CRgn : public CGdiObjectT<HRGN> {
 public:
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
 };
-
-// A copyable handle holder that never deletes what it holds.
-template <typename Handle> class CGdiHandleT {
-public:
-    CGdiHandleT(Handle hObject = nullptr) : m_handle(hObject) {}
-    CGdiHandleT(const CGdiObjectT<Handle>& owner) : m_handle(owner.GetSafeHandle()) {}
-
-    Handle GetSafeHandle() const { return m_handle; }
-    operator Handle() const { return m_handle; }
-
-private:
-    Handle m_handle;
-};
-
-using CBitmapHandle = CGdiHandleT<HBITMAP>;
-using CBrushHandle = CGdiHandleT<HBRUSH>;
-using CRgnHandle = CGdiHandleT<HRGN>;

@@ -12,12 +12,6 @@ public:
         : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))} {}
 };
 
-class CSize : public SIZE {
-public:
-    constexpr CSize() : SIZE{0, 0} {}
-    constexpr CSize(int initCX, int initCY) : SIZE{initCX, initCY} {}
-};
-
 class CRect : public RECT {
 public:
     constexpr CRect() : RECT{0, 0, 0, 0} {}

@@ -35,7 +35,3 @@ int CImageList::Add(HBITMAP hBitmap, COLORREF crMask) {
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const {
     return ::ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
 }
-
-int CImageList::GetImageCount() const {
-    return ::ImageList_GetImageCount(m_hImageList);
-}

@@ -25,7 +25,6 @@ public:
     // the first new image, or -1.
     int Add(HBITMAP hBitmap, COLORREF crMask);
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const;
-    int GetImageCount() const;
 
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     static int LiveHandleCount() { return s_liveHandles; }

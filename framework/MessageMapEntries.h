@@ -79,12 +79,6 @@
                   AFX_INVOKE(&ThisClass::OnMouseLeave, void())();                                            \
                   return 0;)
 
-// Hit-test codes such as HTERROR are negative, so the low word is sign-extended.
-#define ON_WM_SETCURSOR()                                                                                    \
-    AFX_MSG_ENTRY(WM_SETCURSOR, 0, 0, 0, AfxResult::Handled, CWndArg wnd(reinterpret_cast<HWND>(wParam));    \
-                  return AFX_INVOKE(&ThisClass::OnSetCursor, BOOL(CWnd*, UINT, UINT))(                       \
-                      wnd.Get(), static_cast<UINT>(static_cast<short>(LOWORD(lParam))), HIWORD(lParam));)
-
 #define ON_WM_SYSCOLORCHANGE()                                                                               \
     AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, 0, AfxResult::Handled,                                            \
                   AFX_INVOKE(&ThisClass::OnSysColorChange, void())();                                        \
@@ -126,17 +120,7 @@
     AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, id, AfxResult::Handled, AFX_INVOKE(memberFxn, void())();       \
                   return 0;)
 
-#define ON_CONTROL_REFLECT(code, memberFxn)                                                                  \
-    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxResult::Handled,                              \
-                  AFX_INVOKE(memberFxn, void())();                                                           \
-                  return 0;)
-
 // The handler's FALSE lets the parent handle the notification as well.
 #define ON_CONTROL_REFLECT_EX(code, memberFxn)                                                               \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxResult::HandledIfNonZero,                     \
                   return AFX_INVOKE(memberFxn, BOOL())();)
-
-#define ON_NOTIFY_REFLECT(code, memberFxn)                                                                   \
-    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0, AfxResult::Handled, LRESULT result = 0;           \
-                  AFX_INVOKE(memberFxn, void(NMHDR*, LRESULT*))(reinterpret_cast<NMHDR*>(lParam), &result);  \
-                  return result;)

@@ -6,7 +6,9 @@ CComPtr<COleControlSite> COleControlSite::Create(HWND hWndContainer) {
     return site;
 }
 
-COleControlSite::COleControlSite(HWND hWndContainer) : m_hWndContainer(hWndContainer) {}
+COleControlSite::COleControlSite(HWND hWndContainer) : m_hWndContainer(hWndContainer) {
+    ++s_liveObjects;
+}
 
 HRESULT COleControlSite::CreateControl(REFCLSID clsid, const RECT& rect, CEventSink* pSink) {
     HRESULT result = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,

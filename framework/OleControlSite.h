@@ -20,14 +20,13 @@ public:
     // sink to its events and activates it in place over rect, in the container's client coordinates. On
     // failure nothing of the control is kept.
     HRESULT CreateControl(REFCLSID clsid, const RECT& rect, CEventSink* pSink);
-    IUnknown* GetControl() const { return m_pObject; }
+    const CComPtr<IOleObject>& GetControl() const { return m_pObject; }
     // The control's own window while it is active in place.
     HWND GetControlWindow() const;
     void SetObjectRects(const RECT& rect);
     // The document-host flags GetHostInfo reports. Setting them tells the control that its ambient
     // properties changed, so it asks again.
     HRESULT put_DocHostFlags(DWORD dwFlags);
-    DWORD GetDocHostFlags() const { return m_dwDocHostFlags; }
     // Offers a keyboard message to the control's active object; TRUE when the control took it.
     BOOL TranslateAccelerator(MSG* pMsg);
     // In this order: ends the event connection, deactivates the control, closes it without saving, clears
@@ -37,10 +36,12 @@ public:
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
+    // Sites not yet deleted, for leak checks.
+    static int LiveObjectCount() { return s_liveObjects; }
 
 private:
     explicit COleControlSite(HWND hWndContainer);
-    ~COleControlSite() = default;
+    ~COleControlSite() { --s_liveObjects; }
 
     // The helpers' IUnknown: everything goes to the site.
     template <typename Interface> class CForwarder : public Interface {
@@ -152,4 +153,5 @@ private:
     CComPtr<IOleInPlaceObject> m_pInPlaceObject;
     CComPtr<IOleInPlaceActiveObject> m_pActiveObject;
     CComPtr<CEventSink> m_pSink;
+    static inline int s_liveObjects = 0;
 };

@@ -8,9 +8,7 @@ public:
     CString() = default;
     CString(const wchar_t* psz) : m_text(psz ? psz : L"") {}
 
-    int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    const wchar_t* GetString() const { return m_text.c_str(); }
     operator const wchar_t*() const { return m_text.c_str(); }
 
     friend bool operator==(const CString& lhs, const CString& rhs) { return lhs.m_text == rhs.m_text; }

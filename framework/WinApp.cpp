@@ -110,8 +110,7 @@ BOOL AfxEnableControlContainer() {
     if (!g_pApp->m_oleInitialized) {
         g_pApp->m_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     }
-    g_pApp->m_controlContainerEnabled = g_pApp->m_oleInitialized;
-    return g_pApp->m_controlContainerEnabled;
+    return g_pApp->m_oleInitialized;
 }
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) {

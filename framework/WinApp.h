@@ -27,7 +27,6 @@ public:
     void SetRegistryKey(LPCWSTR lpszRegistryKey);
     // The launcher ships no help file, so help requests are accepted and ignored.
     afx_msg void OnHelp();
-    BOOL IsControlContainerEnabled() const { return m_controlContainerEnabled; }
 
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
@@ -47,7 +46,6 @@ private:
     CWndClassNameStore m_wndClassNames;
     // Without an application object no window can be bound.
     CWndBindingMap m_windowBindings;
-    BOOL m_controlContainerEnabled = FALSE;
     bool m_oleInitialized = false;
 };
 

@@ -90,15 +90,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-HWND CWnd::UnsubclassWindow() {
-    if (m_binding != Binding::Subclass) {
-        return nullptr;
-    }
-    const HWND hWnd = m_hWnd;
-    Unbind();
-    return hWnd;
-}
-
 BOOL CWnd::DestroyWindow() {
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
 }

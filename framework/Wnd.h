@@ -36,7 +36,6 @@ public:
     BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID);
     BOOL SubclassWindow(HWND hWnd);
-    HWND UnsubclassWindow();
     BOOL DestroyWindow();
 
     // Runs once when the object is bound, before it sees any message of the window.
@@ -46,47 +45,36 @@ public:
     // ending with hWndStop; TRUE once one of them consumed it.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
-    CWnd* GetParent() const;
     HWND GetParentHwnd() const;
     HWND GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int nID);
     BOOL MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     BOOL MoveWindow(const RECT& rect, BOOL bRepaint = TRUE);
-    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void GetWindowRect(LPRECT lpRect) const;
+    // The window rectangle in the client coordinates of the window's parent.
+    CRect GetWindowRectInParent() const;
     void GetClientRect(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const;
-    void ScreenToClient(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
     void SetWindowText(LPCWSTR lpszString);
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const;
     void Invalidate(BOOL bErase = TRUE);
-    BOOL UpdateWindow();
     BOOL ShowWindow(int nCmdShow);
     BOOL IsIconic() const;
     BOOL IsWindowVisible() const;
-    BOOL IsWindowEnabled() const;
-    BOOL EnableWindow(BOOL bEnable = TRUE);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     // The system takes the region when this succeeds; otherwise it is deleted here.
     int SetWindowRgn(CRgn region, BOOL bRedraw);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     // FALSE when the style already was as asked. Non-zero nFlags also apply the change with SetWindowPos.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
-    BOOL KillTimer(UINT_PTR nIDEvent);
-    HWND SetFocus();
-    HWND GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious = FALSE) const;
     // Asks for one WM_MOUSELEAVE when the pointer leaves the client area.
     BOOL TrackMouseLeave();
-    // Sends the message to every child window (not to their own children).
-    void SendMessageToChildren(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Sends the message to every child window, and with bDeep to their own children too, each before its
+    // children.
+    void SendMessageToChildren(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = FALSE);
     // A null caption means the application's name.
     int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -112,7 +100,6 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnSysColorChange();
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnKillFocus(CWnd* pNewWnd);

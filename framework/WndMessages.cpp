@@ -5,6 +5,7 @@
 #include "Dc.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -117,11 +118,12 @@ void CWnd::OnMouseLeave() {
     Default();
 }
 
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
-    return static_cast<BOOL>(Default());
-}
-
+// Windows tells only top-level windows; their descendants hear it from them: controls of ours that keep
+// colours or pictures of their own, and the common controls, which Windows expects to be told.
 void CWnd::OnSysColorChange() {
+    if ((GetStyle() & WS_CHILD) == 0) {
+        SendMessageToChildren(WM_SYSCOLORCHANGE, 0, 0, TRUE);
+    }
     Default();
 }
 

@@ -6,9 +6,19 @@
 
 #include "WinApp.h"
 
-CWnd* CWnd::GetParent() const {
-    return FromHandlePermanent(GetParentHwnd());
+namespace {
+
+void SendToChildrenOf(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        ::SendMessageW(hChild, message, wParam, lParam);
+        if (bDeep) {
+            SendToChildrenOf(hChild, message, wParam, lParam, bDeep);
+        }
+    }
 }
+
+} // namespace
 
 HWND CWnd::GetParentHwnd() const {
     return ::GetParent(m_hWnd);
@@ -34,32 +44,23 @@ BOOL CWnd::MoveWindow(const RECT& rect, BOOL bRepaint) {
     return MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bRepaint);
 }
 
-BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
-}
-
 void CWnd::GetWindowRect(LPRECT lpRect) const {
     ::GetWindowRect(m_hWnd, lpRect);
+}
+
+CRect CWnd::GetWindowRectInParent() const {
+    CRect rect;
+    ::GetWindowRect(m_hWnd, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&rect), 2);
+    return rect;
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const {
     ::GetClientRect(m_hWnd, lpRect);
 }
 
-void CWnd::ScreenToClient(LPPOINT lpPoint) const {
-    ::ScreenToClient(m_hWnd, lpPoint);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const {
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
 void CWnd::ClientToScreen(LPPOINT lpPoint) const {
     ::ClientToScreen(m_hWnd, lpPoint);
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const {
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
 void CWnd::SetWindowText(LPCWSTR lpszString) {
@@ -67,21 +68,13 @@ void CWnd::SetWindowText(LPCWSTR lpszString) {
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLength()) + 1, L'\0');
+    std::vector<wchar_t> buffer(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
     ::GetWindowTextW(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
     rString = CString(buffer.data());
 }
 
-int CWnd::GetWindowTextLength() const {
-    return ::GetWindowTextLengthW(m_hWnd);
-}
-
 void CWnd::Invalidate(BOOL bErase) {
     ::InvalidateRect(m_hWnd, nullptr, bErase);
-}
-
-BOOL CWnd::UpdateWindow() {
-    return ::UpdateWindow(m_hWnd);
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
@@ -94,14 +87,6 @@ BOOL CWnd::IsIconic() const {
 
 BOOL CWnd::IsWindowVisible() const {
     return ::IsWindowVisible(m_hWnd);
-}
-
-BOOL CWnd::IsWindowEnabled() const {
-    return ::IsWindowEnabled(m_hWnd);
-}
-
-BOOL CWnd::EnableWindow(BOOL bEnable) {
-    return ::EnableWindow(m_hWnd, bEnable);
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
@@ -121,16 +106,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::PostMessageW(m_hWnd, message, wParam, lParam);
-}
-
 DWORD CWnd::GetStyle() const {
     return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const {
-    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
@@ -141,25 +118,14 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     }
     ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(newStyle));
     if (nFlags != 0) {
-        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     }
     return TRUE;
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
-}
-
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
-    return ::KillTimer(m_hWnd, nIDEvent);
-}
-
-HWND CWnd::SetFocus() {
-    return ::SetFocus(m_hWnd);
-}
-
-HWND CWnd::GetNextDlgTabItem(HWND hWndCtl, BOOL bPrevious) const {
-    return ::GetNextDlgTabItem(m_hWnd, hWndCtl, bPrevious);
 }
 
 BOOL CWnd::TrackMouseLeave() {
@@ -170,11 +136,8 @@ BOOL CWnd::TrackMouseLeave() {
     return ::_TrackMouseEvent(&request);
 }
 
-void CWnd::SendMessageToChildren(UINT message, WPARAM wParam, LPARAM lParam) {
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        ::SendMessageW(hChild, message, wParam, lParam);
-    }
+void CWnd::SendMessageToChildren(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+    SendToChildrenOf(m_hWnd, message, wParam, lParam, bDeep);
 }
 
 int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "ImportHook.h"
 #include "TestWindows.h"
 #include "LoopbackHttpServer.h"
 #include "PostData.h"
@@ -17,6 +18,35 @@
 namespace {
 
 constexpr UINT kPaneId = 120;
+
+// The browser controls this program creates, taken as they leave its own CoCreateInstance, where any code
+// in the process could take them: the test reaches the control as the pane does, not through the pane.
+class CCreatedBrowsers {
+public:
+    CCreatedBrowsers() : m_hook("ole32.dll", "CoCreateInstance", reinterpret_cast<void*>(&Create)) {
+        s_create = reinterpret_cast<decltype(&::CoCreateInstance)>(m_hook.Original());
+    }
+    ~CCreatedBrowsers() { s_last.Release(); }
+    CCreatedBrowsers(const CCreatedBrowsers&) = delete;
+    CCreatedBrowsers& operator=(const CCreatedBrowsers&) = delete;
+
+    bool Installed() const { return m_hook.Installed(); }
+    // The one created last while this lives.
+    static CComPtr<IUnknown> Last() { return s_last; }
+
+private:
+    static HRESULT WINAPI Create(REFCLSID clsid, IUnknown* pOuter, DWORD context, REFIID iid, void** ppv) {
+        const HRESULT result = s_create(clsid, pOuter, context, iid, ppv);
+        if (SUCCEEDED(result) && clsid == CLSID_WebBrowser) {
+            s_last = static_cast<IUnknown*>(*ppv);
+        }
+        return result;
+    }
+
+    CImportHook m_hook;
+    static inline decltype(&::CoCreateInstance) s_create = nullptr;
+    static inline CComPtr<IUnknown> s_last;
+};
 
 struct Seen {
     UINT code;
@@ -40,8 +70,8 @@ protected:
             return CTestParent::WindowProc(message, wParam, lParam);
         }
         const auto& n = *reinterpret_cast<const BROWSER_NOTIFY*>(lParam);
-        m_seen.push_back({n.hdr.code, wParam, n.hdr.idFrom, n.url.GetString(), n.target_frame.GetString(),
-                          n.headers.GetString(), n.text.GetString(),
+        m_seen.push_back({n.hdr.code, wParam, n.hdr.idFrom, std::wstring(n.url), std::wstring(n.target_frame),
+                          std::wstring(n.headers), std::wstring(n.text),
                           std::vector<BYTE>(n.post_data, n.post_data + n.post_data_size), n.post_data,
                           n.progress, n.progress_max});
         return n.hdr.code == BRN_BEFORENAVIGATE2 ? m_answer : 0;
@@ -50,7 +80,25 @@ protected:
 
 class BrowserPaneTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500))); }
+    void SetUp() override {
+        ASSERT_TRUE(m_parent.Create(CRect(100, 100, 700, 500)));
+        ASSERT_TRUE(m_created.Installed());
+    }
+
+    // The interface Q of the browser control created last.
+    template <typename Q> static CComPtr<Q> Created() {
+        CComPtr<Q> result;
+        CCreatedBrowsers::Last().QueryInterface(result);
+        return result;
+    }
+
+    static std::wstring LocationOf(IWebBrowser2* pBrowser) {
+        BSTR location = nullptr;
+        pBrowser->get_LocationURL(&location);
+        const std::wstring text = location ? location : L"";
+        ::SysFreeString(location);
+        return text;
+    }
 
     std::vector<UINT> Codes() const {
         std::vector<UINT> codes;
@@ -74,6 +122,7 @@ protected:
         });
     }
 
+    CCreatedBrowsers m_created;
     CNotifyParent m_parent;
 };
 
@@ -82,11 +131,10 @@ TEST_F(BrowserPaneTest, TakesAPlaceholdersPlaceOrADefaultSquareAndKeepsTheContro
     unplaced.Navigate(L"about:blank"); // before creation: nothing
     ASSERT_TRUE(unplaced.CreateFromControl(&m_parent, kPaneId));
     EXPECT_TRUE(::EqualRect(RectInParent(unplaced), CRect(0, 0, 100, 100)));
-    const HWND control = unplaced.GetControlWindow();
+    const HWND control = ::GetDlgItem(unplaced, AFX_IDW_PANE_FIRST);
     wchar_t className[64] = {};
     ::GetClassNameW(control, className, 64);
     EXPECT_STREQ(className, L"Shell Embedding");
-    EXPECT_EQ(::GetDlgCtrlID(control), AFX_IDW_PANE_FIRST);
     EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 100, 100)));
     unplaced.MoveWindow(5, 5, 320, 240);
     EXPECT_TRUE(::EqualRect(RectInParent(control), CRect(0, 0, 320, 240)));
@@ -127,18 +175,15 @@ TEST_F(BrowserPaneTest, ReportsRealNavigationsAndLetsTheParentCancelThem) {
     }
     EXPECT_EQ(server.Requests(), std::vector<std::string>{"GET /notice HTTP/1.1"});
 
-    BSTR location = nullptr;
-    pane.GetWebBrowser()->get_LocationURL(&location);
-    const std::wstring before = location ? location : L"";
-    ::SysFreeString(location);
+    const CComPtr<IWebBrowser2> browser = Created<IWebBrowser2>();
+    ASSERT_TRUE(browser);
+    const std::wstring before = LocationOf(browser);
     m_parent.m_answer = 1;
     m_parent.m_seen.clear();
     pane.Navigate(server.Url(L"/elsewhere").c_str());
     EXPECT_TRUE(WaitUntil([this] { return !m_parent.m_seen.empty(); }));
     EXPECT_FALSE(WaitUntil([&] { return server.Requests().size() > 1; }, 1500)) << "cancelled: no request";
-    pane.GetWebBrowser()->get_LocationURL(&location);
-    EXPECT_EQ(std::wstring(location ? location : L""), before);
-    ::SysFreeString(location);
+    EXPECT_EQ(LocationOf(browser), before);
 }
 
 // Arguments built the way the control builds them: DISPPARAMS hold them last first, strings and post data
@@ -190,10 +235,11 @@ public:
         return Add(
             VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
     }
-    HRESULT Invoke(CEventSink* sink, DISPID dispid) {
+    // Hands the event to the pane as its event sink does: through its event sink map.
+    HRESULT Invoke(CCmdTarget& pane, DISPID dispid) {
         std::vector<VARIANTARG> reversed(m_args.rbegin(), m_args.rend());
         DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-        return sink->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+        return pane.OnEvent(AFX_IDW_PANE_FIRST, dispid, &params);
     }
 
 private:
@@ -226,14 +272,10 @@ SAFEARRAY* MakeArray(VARTYPE type, ULONG count) {
 TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     SimpleBrowser pane;
     ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
-    IDispatch* const top = [&] {
-        IDispatch* dispatch = nullptr;
-        pane.GetWebBrowser()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
-        dispatch->Release(); // the pane keeps it alive
-        return dispatch;
-    }();
-    IDispatch* const frame = pane.GetEventSink(); // any other object stands for a frame
-    CEventSink* const sink = pane.GetEventSink();
+    const CComPtr<IDispatch> top = Created<IDispatch>();
+    ASSERT_TRUE(top);
+    // Any other object stands for a frame.
+    const CComPtr<CEventSink> frame = CEventSink::Create(nullptr, 0, IID_NULL);
     VARIANT notAString = {};
     notAString.vt = VT_I4;
 
@@ -248,7 +290,7 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
             call.RefTo(notAString);
         }
         call.RefTo(notAString).RefString(L"main").RefPostData(post, claimedElements).RefString(L"X-Test: 1");
-        return call.Cancel(&cancel).Invoke(sink, DISPID_BEFORENAVIGATE2);
+        return call.Cancel(&cancel).Invoke(pane, DISPID_BEFORENAVIGATE2);
     };
 
     struct Case {
@@ -297,49 +339,49 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
         {"a frame's navigation", [&] { return beforeNavigate(frame, MakeArray(VT_UI1, 1)); }, {}, nullptr},
         {"document complete",
          [&] {
-             return EventCall().Dispatch(top).RefString(L"http://a/").Invoke(sink, DISPID_DOCUMENTCOMPLETE);
+             return EventCall().Dispatch(top).RefString(L"http://a/").Invoke(pane, DISPID_DOCUMENTCOMPLETE);
          },
          {BRN_DOCUMENTCOMPLETE},
          [](const Seen& s) { EXPECT_EQ(s.url, L"http://a/"); }},
         {"a frame's document",
-         [&] { return EventCall().Dispatch(frame).RefString(L"x").Invoke(sink, DISPID_DOCUMENTCOMPLETE); },
+         [&] { return EventCall().Dispatch(frame).RefString(L"x").Invoke(pane, DISPID_DOCUMENTCOMPLETE); },
          {},
          nullptr},
         {"download begin",
-         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADBEGIN); },
+         [&] { return EventCall().Invoke(pane, DISPID_DOWNLOADBEGIN); },
          {BRN_DOWNLOADBEGIN},
          nullptr},
         {"progress",
-         [&] { return EventCall().Long(-3).Long(-100).Invoke(sink, DISPID_PROGRESSCHANGE); },
+         [&] { return EventCall().Long(-3).Long(-100).Invoke(pane, DISPID_PROGRESSCHANGE); },
          {BRN_PROGRESSCHANGE},
          [](const Seen& s) {
              EXPECT_EQ(s.progress, -3);
              EXPECT_EQ(s.progressMax, -100);
          }},
         {"download complete",
-         [&] { return EventCall().Invoke(sink, DISPID_DOWNLOADCOMPLETE); },
+         [&] { return EventCall().Invoke(pane, DISPID_DOWNLOADCOMPLETE); },
          {BRN_DOWNLOADCOMPLETE},
          nullptr},
         {"navigate complete",
          [&] {
-             return EventCall().Dispatch(top).RefString(L"http://b/").Invoke(sink, DISPID_NAVIGATECOMPLETE2);
+             return EventCall().Dispatch(top).RefString(L"http://b/").Invoke(pane, DISPID_NAVIGATECOMPLETE2);
          },
          {BRN_NAVIGATECOMPLETE2},
          [](const Seen& s) { EXPECT_EQ(s.url, L"http://b/"); }},
         {"status text",
-         [&] { return EventCall().Bstr(L"Loading").Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         [&] { return EventCall().Bstr(L"Loading").Invoke(pane, DISPID_STATUSTEXTCHANGE); },
          {BRN_STATUSTEXTCHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L"Loading"); }},
         {"no status text",
-         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_STATUSTEXTCHANGE); },
+         [&] { return EventCall().Bstr(nullptr).Invoke(pane, DISPID_STATUSTEXTCHANGE); },
          {BRN_STATUSTEXTCHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
         {"title",
-         [&] { return EventCall().Bstr(L"Notice").Invoke(sink, DISPID_TITLECHANGE); },
+         [&] { return EventCall().Bstr(L"Notice").Invoke(pane, DISPID_TITLECHANGE); },
          {BRN_TITLECHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L"Notice"); }},
         {"no title",
-         [&] { return EventCall().Bstr(nullptr).Invoke(sink, DISPID_TITLECHANGE); },
+         [&] { return EventCall().Bstr(nullptr).Invoke(pane, DISPID_TITLECHANGE); },
          {BRN_TITLECHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
     };
@@ -362,11 +404,13 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     m_parent.m_answer = 5;
     beforeNavigate(top, MakeArray(VT_UI1, 0));
     EXPECT_EQ(cancel, VARIANT_TRUE) << "any non-zero answer cancels";
-    EXPECT_EQ(EventCall().Long(1).Invoke(sink, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(EventCall().Long(1).Invoke(pane, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
 
+    // What the control learns from its client site.
+    CComPtr<IOleClientSite> site;
+    ASSERT_EQ(Created<IOleObject>()->GetClientSite(&site), S_OK);
     CComPtr<IDocHostUIHandler> host;
-    ASSERT_EQ(pane.GetControlSite()->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host)),
-              S_OK);
+    ASSERT_EQ(site.QueryInterface(host), S_OK);
     DOCHOSTUIINFO info = {};
     info.cbSize = sizeof info;
     host->GetHostInfo(&info);
@@ -381,19 +425,21 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
 }
 
 TEST_F(BrowserPaneTest, WhenThePaneGoesTheControlLetsGoOfSiteAndSink) {
-    CComPtr<COleControlSite> site;
-    CComPtr<CEventSink> sink;
-    {
-        SimpleBrowser pane;
-        ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
-        pane.Navigate(L"about:blank");
-        site = pane.GetControlSite();
-        sink = pane.GetEventSink();
-        pane.DestroyWindow();
-        EXPECT_EQ(pane.GetWebBrowser(), nullptr);
-    }
-    EXPECT_EQ(site.Detach()->Release(), 0u) << "only the test held the site";
-    EXPECT_EQ(sink.Detach()->Release(), 0u) << "only the test held the sink";
+    const int sites = COleControlSite::LiveObjectCount(), sinks = CEventSink::LiveObjectCount();
+    SimpleBrowser pane;
+    ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    EXPECT_EQ(COleControlSite::LiveObjectCount(), sites + 1);
+    EXPECT_EQ(CEventSink::LiveObjectCount(), sinks + 1);
+    CComPtr<IOleObject> control = Created<IOleObject>();
+    pane.DestroyWindow();
+
+    CComPtr<IOleClientSite> site;
+    EXPECT_EQ(control->GetClientSite(&site), S_OK);
+    EXPECT_EQ(site, nullptr) << "the control is told its site is gone";
+    control.Release();
+    EXPECT_EQ(COleControlSite::LiveObjectCount(), sites) << "the site is deleted with the window";
+    EXPECT_EQ(CEventSink::LiveObjectCount(), sinks) << "and so is the sink";
+    pane.Navigate(L"about:blank"); // after the window has gone: nothing
 }
 
 // A control that keeps answering S_OK without ever producing a document.

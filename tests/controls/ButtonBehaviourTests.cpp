@@ -6,13 +6,25 @@
 #include <vector>
 
 #include "ButtonST.h"
+#include "ShellOpenRecorder.h"
 #include "TestWindows.h"
 #include "ShippedButtons.h"
 
 namespace {
 
 using Posted = std::vector<std::pair<UINT, WPARAM>>;
+using Opened = std::vector<CShellOpenRecorder::Request>;
 const LPARAM kInside = MAKELPARAM(5, 5);
+// The colours of the faces a test gives a button: which one shows tells which face it drew.
+constexpr COLORREF kLit = RGB(250, 200, 0), kAtRest = RGB(0, 120, 60);
+
+// A face of one colour as large as the test buttons.
+CBitmap SolidFace(COLORREF colour) {
+    CClientDC screen(nullptr);
+    CBitmapDC face(screen, 50, 30);
+    face.FillSolidRect(CRect(0, 0, 50, 30), colour);
+    return face.TakeBitmap();
+}
 
 class ButtonTest : public ::testing::Test {
 protected:
@@ -34,6 +46,22 @@ protected:
         return *m_buttons.back();
     }
 
+    // A button with the lit face in its hover slot (slot 0) and the one at rest in its normal slot.
+    CButtonST& AddWithFaces(DWORD style, int nActionType = OpenUrl) {
+        CButtonST& button = Add(style, nActionType);
+        button.AttachFaceImages(SolidFace(kLit), SolidFace(kAtRest), CBitmap(), 0, CBitmap(), 0);
+        return button;
+    }
+
+    // The colour the button shows in its middle once it has painted.
+    static COLORREF Shown(CButtonST& button) {
+        ::UpdateWindow(button);
+        const HDC dc = ::GetDC(button);
+        const COLORREF colour = ::GetPixel(dc, 25, 15);
+        ::ReleaseDC(button, dc);
+        return colour;
+    }
+
     // The click as the control reports it: BN_CLICKED to the parent, which reflects it to the button.
     void Click(CButtonST& button) {
         m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(button.GetDlgCtrlID(), BN_CLICKED),
@@ -47,9 +75,11 @@ protected:
 
     CTestParent m_parent;
     std::vector<std::unique_ptr<CButtonST>> m_buttons;
+    CShellOpenRecorder m_shell;
 };
 
 TEST_F(ButtonTest, EachActionTypeDoesItsOwnThing) {
+    ASSERT_TRUE(m_shell.Installed());
     struct Case {
         int actionType;
         UINT posted; // 0: nothing
@@ -70,15 +100,21 @@ TEST_F(ButtonTest, EachActionTypeDoesItsOwnThing) {
         const Posted expected = c.posted ? Posted{{c.posted, id}} : Posted{};
         EXPECT_EQ(TakePosted(), expected) << "type " << c.actionType;
         EXPECT_EQ(m_parent.IsIconic() != FALSE, c.minimises) << "type " << c.actionType;
+        EXPECT_TRUE(CShellOpenRecorder::Take().empty()) << "type " << c.actionType;
         m_parent.ShowWindow(SW_RESTORE);
     }
 }
 
 TEST_F(ButtonTest, AnAddressThatDoesNotFitIsRefusedNotCut) {
+    ASSERT_TRUE(m_shell.Installed());
     CButtonST& button = Add(0);
-    EXPECT_TRUE(button.SetTargetUrl(std::wstring(259, L'a').c_str()));
+    const std::wstring longest(259, L'a');
+    EXPECT_TRUE(button.SetTargetUrl(longest.c_str()));
+    Click(button);
+    EXPECT_EQ(CShellOpenRecorder::Take(), (Opened{{L"open", longest}}));
     EXPECT_FALSE(button.SetTargetUrl(std::wstring(260, L'a').c_str()));
-    EXPECT_STREQ(button.GetTargetUrl(), L"");
+    Click(button);
+    EXPECT_TRUE(CShellOpenRecorder::Take().empty()) << "no address is left, not a cut one";
 }
 
 TEST_F(ButtonTest, ADoubleClickCountsAsTwoClicks) {
@@ -89,58 +125,65 @@ TEST_F(ButtonTest, ADoubleClickCountsAsTwoClicks) {
     EXPECT_EQ(TakePosted().size(), 2u);
 }
 
+// A checked button shows its hover face (slot 0), an unchecked one its normal face, hovered or not.
 TEST_F(ButtonTest, CheckButtonsToggleAndRadioButtonsClearTheirWholeGroup) {
-    CButtonST& first = Add(BS_RADIOBUTTON);
-    CButtonST& middle = Add(BS_RADIOBUTTON);
-    CButtonST& plain = Add(0, NotifySelected);
-    CButtonST& check = Add(BS_CHECKBOX);
+    CButtonST& first = AddWithFaces(BS_RADIOBUTTON);
+    CButtonST& middle = AddWithFaces(BS_RADIOBUTTON);
+    CButtonST& plain = AddWithFaces(0, NotifySelected);
+    CButtonST& check = AddWithFaces(BS_CHECKBOX);
     for (CButtonST* member : {&middle, &plain, &check}) {
         CButtonST::AppendToGroup(&first, member);
     }
     for (int clicks = 1; clicks <= 3; ++clicks) {
         Click(check);
-        EXPECT_EQ(check.GetCheck() != FALSE, clicks % 2 == 1) << "a check button toggles";
+        EXPECT_EQ(Shown(check), clicks % 2 == 1 ? kLit : kAtRest) << "a check button toggles";
     }
     Click(first);
+    EXPECT_EQ(Shown(first), kLit);
+    EXPECT_EQ(Shown(check), kAtRest) << "a check button in the group is cleared too";
     EXPECT_EQ(TakePosted(), (Posted{{LM_SELECTED, 500}})) << "only the radio button posts";
 
+    Click(check);
     for (const auto& button : m_buttons) {
-        button->UpdateWindow();
+        Shown(*button);
     }
     Click(middle);
-    EXPECT_TRUE(middle.GetCheck());
-    EXPECT_FALSE(first.GetCheck()) << "the member before it is cleared";
-    EXPECT_FALSE(check.GetCheck()) << "the member after it is cleared";
     EXPECT_FALSE(::GetUpdateRect(plain, nullptr, FALSE)) << "a member without check mode is passed over";
+    EXPECT_EQ(Shown(middle), kLit);
+    EXPECT_EQ(Shown(first), kAtRest) << "the member before it is cleared";
+    EXPECT_EQ(Shown(check), kAtRest) << "the member after it is cleared";
     EXPECT_EQ(TakePosted(), (Posted{{LM_SELECTED, 501}}));
 
+    first.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    EXPECT_EQ(Shown(first), kAtRest) << "an unchecked radio button is not lit by the pointer";
     Click(middle);
-    EXPECT_TRUE(middle.GetCheck());
+    EXPECT_EQ(Shown(middle), kLit);
     EXPECT_TRUE(TakePosted().empty()) << "a checked radio button posts nothing";
 }
 
 TEST_F(ButtonTest, DisablingHandsTheFocusToTheNextTabStopOrElseTheParent) {
     CButtonST& alone = Add(0);
     CButtonST& next = Add(WS_TABSTOP);
-    alone.SetFocus();
-    alone.EnableWindow(FALSE);
+    ::SetFocus(alone);
+    ::EnableWindow(alone, FALSE);
     EXPECT_EQ(::GetFocus(), next.GetSafeHwnd());
-    next.EnableWindow(FALSE); // no tab stop left
+    ::EnableWindow(next, FALSE); // no tab stop left
     EXPECT_EQ(::GetFocus(), m_parent.GetSafeHwnd());
 }
 
 TEST_F(ButtonTest, HoverLightsOnlyForAFreeMouseAndEndsOnLeaveOrDeactivation) {
-    CButtonST& button = Add(0);
+    CButtonST& button = AddWithFaces(0);
     button.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, kInside);
-    EXPECT_FALSE(button.IsHovered()) << "entered with the mouse button held";
+    EXPECT_EQ(Shown(button), kAtRest) << "entered with the mouse button held";
     button.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    EXPECT_EQ(Shown(button), kLit);
     button.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, kInside);
-    EXPECT_TRUE(button.IsHovered()) << "pressing a lit button keeps it lit";
+    EXPECT_EQ(Shown(button), kLit) << "pressing a lit button keeps it lit";
     button.SendMessage(WM_MOUSELEAVE);
-    EXPECT_FALSE(button.IsHovered());
+    EXPECT_EQ(Shown(button), kAtRest);
     button.SendMessage(WM_MOUSEMOVE, 0, kInside);
     button.SendMessage(WM_ACTIVATE, WA_INACTIVE);
-    EXPECT_FALSE(button.IsHovered());
+    EXPECT_EQ(Shown(button), kAtRest);
 }
 
 TEST_F(ButtonTest, ATipTextMakesOneToolThatLaterTextsUpdate) {
@@ -167,6 +210,51 @@ TEST_F(ButtonTest, ATipTextMakesOneToolThatLaterTextsUpdate) {
     EXPECT_EQ(tool.rect.right, 50) << "the tool keeps the rectangle of the first text";
 }
 
+// A parent that erases its background in a colour the test chooses.
+class CColouredParent : public CTestParent {
+public:
+    COLORREF m_colour = RGB(200, 30, 30);
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+        CRect client;
+        GetClientRect(&client);
+        pDC->FillSolidRect(client, m_colour);
+        return TRUE;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredParent, CTestParent)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+// Windows tells only top-level windows that the system colours changed. The button keeps the snapshot of
+// its parent's background it took at its first paint, until the change reaches it through its top-level
+// window: then its next paint takes a new one.
+TEST(ButtonBackground, TheSnapshotIsKeptUntilASystemColourChangeReachesTheTopLevelWindow) {
+    constexpr COLORREF kFirst = RGB(200, 30, 30), kSecond = RGB(30, 30, 200);
+    CColouredParent parent;
+    ASSERT_TRUE(parent.Create(CRect(100, 100, 300, 200)));
+    CButtonST button; // without faces it shows its background snapshot alone
+    ASSERT_TRUE(button.Create(L"", WS_VISIBLE, CRect(10, 10, 50, 30), &parent, 800));
+    button.EnableParentBackground(FALSE);
+    const auto shown = [&] {
+        ::RedrawWindow(parent, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const HDC dc = ::GetDC(button);
+        const COLORREF pixel = ::GetPixel(dc, 20, 10);
+        ::ReleaseDC(button, dc);
+        return pixel;
+    };
+    EXPECT_EQ(shown(), kFirst);
+    parent.m_colour = kSecond;
+    EXPECT_EQ(shown(), kFirst) << "the snapshot of the first paint";
+    parent.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(shown(), kSecond) << "a new snapshot after the change";
+}
+
 // Hover, press, minimise and restore, over and over: the buttons must hold no more handles at the end
 // than after the first round.
 TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
@@ -185,15 +273,15 @@ TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
     int minimised = 0;
     for (int round = 0; round < 200; ++round) {
         other.SendMessage(WM_MOUSEMOVE, 0, kInside);
-        other.UpdateWindow();
+        ::UpdateWindow(other);
         other.SendMessage(WM_MOUSELEAVE);
         minimise.SendMessage(WM_MOUSEMOVE, 0, kInside);
         minimise.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, kInside);
-        minimise.UpdateWindow();
+        ::UpdateWindow(minimise);
         minimise.SendMessage(WM_LBUTTONUP, 0, kInside);
         minimised += m_parent.IsIconic() != FALSE;
         m_parent.ShowWindow(SW_RESTORE);
-        m_parent.UpdateWindow();
+        ::UpdateWindow(m_parent);
         PumpMessages();
         if (round == 0) {
             afterFirstRound = counts();

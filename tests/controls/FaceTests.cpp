@@ -1,7 +1,8 @@
-// Face placement in rectangles, key masks of the skinned button, and who owns its face images.
+// Where the skinned button draws its face and caption, key masks, and who owns its face images.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -15,20 +16,6 @@
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-
-using Edges = std::array<LONG, 4>;
-
-Edges EdgesOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// The choice and placement rules themselves are tested in the native build; this is the framework's side.
-TEST(FacePlacement, TheRectangleFormPassesTheMovedCaptionBack) {
-    CRect caption(0, 0, 100, 30);
-    const CRect image = PlaceFaceImage(CRect(0, 0, 100, 30), caption, TRUE, 16, 16, TRUE);
-    EXPECT_EQ(EdgesOf(image), (Edges{4, 8, 20, 24}));
-    EXPECT_EQ(EdgesOf(caption), (Edges{19, 0, 100, 30}));
-}
 
 // A 32-bpp DIB section holding the pixels in one row, or `rows` such rows; the caller hands it over or
 // deletes it.
@@ -153,7 +140,6 @@ TEST(FaceOwnership, AttachFaceImagesStoresOrDeletesEveryImage) {
                   c.result);
         for (int slot = 0; slot < 4; ++slot) {
             const bool stored = (c.stored >> slot) & 1;
-            EXPECT_EQ(button.HasFace(slot) != FALSE, stored) << slot;
             EXPECT_EQ(handles[slot] && ::GetObjectType(handles[slot]) != 0, stored) << slot;
         }
         EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2 * __builtin_popcount(c.stored))
@@ -176,7 +162,6 @@ TEST(FaceOwnership, AMaskThatCannotBeMadeFailsWithTwoAndKeepsNothing) {
         ::DeleteObject(one);
     }
     EXPECT_EQ(result, 2);
-    EXPECT_FALSE(button.HasFace(kHoverFace));
     EXPECT_EQ(::GetObjectType(hover) | ::GetObjectType(normal), 0u);
     EXPECT_EQ(CBitmap::LiveHandleCount(), before);
 }
@@ -191,26 +176,20 @@ TEST(FaceOwnership, SetFaceImagesOwnsWhatItLoads) {
     EXPECT_EQ(CBitmap::LiveHandleCount(), before)
         << "without a hover face the three loaded images were deleted";
     EXPECT_EQ(button.SetFaceImages(hover, 4321, 0, kMagenta, 0, kMagenta), 0);
-    EXPECT_FALSE(button.HasFace(kNormalFace)) << "an id without a resource leaves its slot empty";
-    EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2);
+    EXPECT_EQ(CBitmap::LiveHandleCount(), before + 2) << "an id without a resource leaves its slot empty";
 }
 
 // Where the first pixel of `colour` shows in the window, rows from the top; (-1, -1) where none does.
 std::pair<int, int> FirstPixelOf(HWND window, COLORREF colour) {
-    ::UpdateWindow(window);
-    CRect client;
-    ::GetClientRect(window, &client);
-    const HDC dc = ::GetDC(window);
-    std::pair<int, int> found(-1, -1);
-    for (int y = 0; y < client.bottom && found.first < 0; ++y) {
-        for (int x = 0; x < client.right && found.first < 0; ++x) {
-            if (::GetPixel(dc, x, y) == colour) {
-                found = {x, y};
+    const Capture shown = CaptureWindow(window);
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) {
+            if (shown.ColourAt(x, y) == colour) {
+                return {x, y};
             }
         }
     }
-    ::ReleaseDC(window, dc);
-    return found;
+    return {-1, -1};
 }
 
 // Drawn on a button 20 x 16, a 10 x 8 face is centred at (5, 4). Every slot holds the same picture, so
@@ -243,6 +222,33 @@ TEST(FacePlacement, APressedPushButtonShiftsItsFaceByOnePixelAndACheckButtonNeve
         }
         EXPECT_EQ(FirstPixelOf(button, kFace), c.face) << c.name;
     }
+}
+
+// With a caption, a 16-pixel face goes 3 pixels from the left edge, and the caption is centred in the room
+// right of it, which starts where the face ends, 19 pixels from the edge.
+TEST(FacePlacement, ACaptionIsCentredInTheRoomRightOfItsFace) {
+    constexpr COLORREF kFace = RGB(255, 0, 0);
+    CTestParent parent;
+    ASSERT_TRUE(parent.Create(CRect(100, 100, 300, 200)));
+    CButtonST button;
+    ASSERT_TRUE(button.Create(L"II", WS_VISIBLE, CRect(10, 10, 110, 40), &parent, 701));
+    const auto face = [&] { return Owned(MakeRow(std::vector<COLORREF>(16, kFace), 16)); };
+    ASSERT_EQ(button.AttachFaceImages(face(), face(), CBitmap(), kMagenta, CBitmap(), kMagenta), 0);
+    EXPECT_EQ(FirstPixelOf(button, kFace), std::make_pair(3, 7));
+    const Capture shown = CaptureWindow(button);
+    int textLeft = shown.width, textRight = -1;
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) {
+            const COLORREF pixel = shown.ColourAt(x, y);
+            if (pixel != kFace && pixel != ::GetSysColor(COLOR_BTNFACE)) {
+                textLeft = std::min(textLeft, x);
+                textRight = std::max(textRight, x);
+            }
+        }
+    }
+    ASSERT_GE(textRight, 0) << "the caption shows";
+    const int left = textLeft - 19, right = shown.width - (textRight + 1);
+    EXPECT_LE(std::abs(left - right), 2) << left << " pixels left of the caption, " << right << " right";
 }
 
 } // namespace

@@ -76,8 +76,6 @@ void ExpectSpans(const Capture& bar, const std::vector<Span>& spans) {
 TEST_F(ProgressTest, AnEmptyBarShowsItsEndsAndTheTrackAndAFilledOneItsSegment) {
     const auto skin = MakeSliceSkin(90);
     CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), skin.get());
-    ASSERT_TRUE(bar.IsReady());
-    EXPECT_FALSE(bar.IsVertical());
     ExpectSpans(CaptureWindow(bar), {{0, 10, 0}, {10, 20, 6}, {20, 188, 7}, {188, 198, 8}});
 
     bar.SetEndValue(50);
@@ -107,7 +105,6 @@ TEST_F(ProgressTest, TheBuiltInSkinShowsAGreyTrackUntilFilled) {
 TEST_F(ProgressTest, AVerticalBarTurnsEachSliceSoItsColumnsRunDown) {
     const auto skin = MakeSliceSkin(90);
     CSkinProgress& bar = AddBar(CRect(10, 10, 30, 210), skin.get());
-    ASSERT_TRUE(bar.IsVertical());
     const Capture capture = CaptureWindow(bar);
     for (int row = 0; row < 10; ++row) {
         EXPECT_EQ(capture.At(9, row), SliceColour(0, row)) << row;
@@ -128,14 +125,22 @@ TEST_F(ProgressTest, CyanShowsWhatLiesBeneathAndColumnsBeyondNineSlicesAreNotDra
 }
 
 TEST_F(ProgressTest, ABarIsVerticalOnlyWhenItsHostIsTallerThanWide) {
-    EXPECT_FALSE(AddBar(CRect(10, 10, 50, 50), nullptr).IsVertical());
-    EXPECT_TRUE(AddBar(CRect(60, 10, 100, 51), nullptr).IsVertical());
+    const auto skin = MakeSliceSkin(90);
+    struct Case {
+        CRect host;
+        bool vertical;
+    } const cases[] = {{{10, 10, 50, 50}, false}, {{60, 10, 100, 51}, true}};
+    for (const Case& c : cases) {
+        // Along the bar the start piece is followed by slice 6; across it, the start piece goes on.
+        const Capture bar = CaptureWindow(AddBar(c.host, skin.get()));
+        EXPECT_EQ(bar.At(15, 2) >> 16, c.vertical ? 0u : 25u * 6) << c.host.Height();
+        EXPECT_EQ(bar.At(2, 15) >> 16, c.vertical ? 25u * 6 : 0u) << c.host.Height();
+    }
 }
 
 TEST_F(ProgressTest, ASkinTooNarrowForNineSlicesLeavesTheHostShowingAndNoTimer) {
     const auto skin = MakeSliceSkin(8);
     CSkinProgress& bar = AddBar(CRect(10, 10, 210, 30), skin.get());
-    EXPECT_FALSE(bar.IsReady());
     EXPECT_FALSE(bar.IsWindowVisible());
     EXPECT_FALSE(::KillTimer(bar, reinterpret_cast<UINT_PTR>(&bar)));
     bar.SetEndValue(50); // and setting values does no harm
@@ -168,7 +173,7 @@ TEST_F(ProgressTest, TheBarFollowsItsHostButNotIntoNothingAndRestsWhenUnchanged)
         {"moved without a repaint", {40, 70, 190, 94}, false},
     };
     for (const Move& move : moves) {
-        bar.UpdateWindow();
+        ::UpdateWindow(bar);
         ::SetWindowPos(host, nullptr, move.to.left, move.to.top, move.to.Width(), move.to.Height(),
                        SWP_NOZORDER | SWP_NOACTIVATE | (move.repaint ? 0 : SWP_NOREDRAW));
         if (!move.repaint) {

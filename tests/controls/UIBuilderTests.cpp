@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LauncherDlg.h"
+#include "ShellOpenRecorder.h"
 #include "ShippedButtons.h"
 #include "TestWindows.h"
 #include "UIBuilder.h"
@@ -158,11 +159,15 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
     EXPECT_EQ(ChildrenOf(m_parent).size(), std::size(kShippedButtons) + 1)
         << "no radio button, progress bar, edit box or other child";
 
-    // What each button does is its row's. A web button opens its page through the shell, which only the
-    // end-to-end tests watch.
+    // What each button does is its row's; a web button opens its whole address through the shell.
+    const CShellOpenRecorder shell;
+    ASSERT_TRUE(shell.Installed());
     for (const ShippedButton& button : kShippedButtons) {
         SCOPED_TRACE(button.id);
-        const Posted posted = button.type == OpenUrl ? Posted{} : Click(button.id);
+        const Posted posted = Click(button.id);
+        using Opened = std::vector<CShellOpenRecorder::Request>;
+        const Opened expectedOpened = button.type == OpenUrl ? Opened{{L"open", button.url}} : Opened{};
+        EXPECT_EQ(CShellOpenRecorder::Take(), expectedOpened);
         switch (button.type) {
         case MinimiseParent:
             EXPECT_TRUE(posted.empty());
@@ -177,6 +182,7 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
             break;
         default:
             EXPECT_EQ(button.type, OpenUrl);
+            EXPECT_TRUE(posted.empty());
         }
     }
 }

@@ -214,7 +214,8 @@ TEST_F(LauncherButtons, WebButtonsOpenTheirOwnAddressesInTheBrowser) {
         DeleteFileW(TestPaths().openedUrls.c_str());
         ASSERT_TRUE(MoveOnto(*row));
         ASSERT_TRUE(XPointer::Click());
-        EXPECT_EQ(Canonical(LastOpenedUrl(TestPaths().openedUrls, 30000)), Canonical(row->url.GetString()))
+        EXPECT_EQ(Canonical(LastOpenedUrl(TestPaths().openedUrls, 30000)),
+                  Canonical(static_cast<const wchar_t*>(row->url)))
             << "button " << row->id;
     }
     EXPECT_GT(webButtons, 0);

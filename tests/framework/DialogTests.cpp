@@ -90,19 +90,52 @@ BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
 ON_MESSAGE(WM_END_WITH_42, &CScriptedDialog::OnEndWith42)
 END_MESSAGE_MAP()
 
-TEST(DialogTest, DoModalReturnsTheValueGivenToEndDialog) {
-    CScriptedDialog dialog([](CScriptedDialog& dlg) { dlg.PostMessage(WM_END_WITH_42); });
+// Notes its initialisation and every request that makes it visible.
+class CShowRecorder : public CScriptedDialog {
+public:
+    using CScriptedDialog::CScriptedDialog;
+
+    BOOL OnInitDialog() override {
+        m_log.push_back("OnInitDialog");
+        return CScriptedDialog::OnInitDialog();
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SHOWWINDOW && wParam != FALSE) {
+            m_log.push_back("WM_SHOWWINDOW");
+        } else if (message == WM_WINDOWPOSCHANGED &&
+                   (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            m_log.push_back("WM_WINDOWPOSCHANGED shown");
+        }
+        return CScriptedDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(DialogTest, DoModalShowsTheDialogOnceAfterItsInitialisationAndReturnsTheValueGivenToEndDialog) {
+    CShowRecorder dialog([](CScriptedDialog& dlg) { ::PostMessageW(dlg, WM_END_WITH_42, 0, 0); },
+                         IDD_VISIBLE_DIALOGEX);
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_EQ((Log{"OnInitDialog", "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGED shown"}), dialog.m_log);
 }
 
-TEST(DialogTest, EndDialogDuringInitialisationEndsAtOnce) {
-    CScriptedDialog dialog([](CScriptedDialog& dlg) {
-        dlg.PostMessage(WM_END_WITH_42);
-        dlg.EndDialog(7);
-    });
-    EXPECT_EQ(7, dialog.DoModal());
-    EXPECT_EQ(0, dialog.m_endMessages);
+// A dialog that ends while it initialises (the launcher's "UI Load Error!") never shows, not even for a
+// moment, though its template asks for it to be visible; both template forms keep that style in a place
+// of their own.
+TEST(DialogTest, EndDialogDuringInitialisationEndsAtOnceUnseen) {
+    for (const UINT nIDTemplate : {IDD_VISIBLE_DIALOGEX, IDD_VISIBLE_DIALOG}) {
+        SCOPED_TRACE(nIDTemplate);
+        CShowRecorder dialog(
+            [](CScriptedDialog& dlg) {
+                ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
+                dlg.EndDialog(7);
+            },
+            nIDTemplate);
+        EXPECT_EQ(7, dialog.DoModal());
+        EXPECT_EQ(0, dialog.m_endMessages);
+        EXPECT_EQ(Log{"OnInitDialog"}, dialog.m_log);
+    }
 }
 
 TEST(DialogTest, ButtonsAndClosingEndTheDialogThroughTheBaseMap) {
@@ -118,7 +151,7 @@ TEST(DialogTest, ButtonsAndClosingEndTheDialogThroughTheBaseMap) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CScriptedDialog dialog([&c](CScriptedDialog& dlg) { dlg.PostMessage(c.message, c.wParam); });
+        CScriptedDialog dialog([&c](CScriptedDialog& dlg) { ::PostMessageW(dlg, c.message, c.wParam, 0); });
         EXPECT_EQ(c.expectedResult, dialog.DoModal());
     }
 }
@@ -134,13 +167,13 @@ TEST(DialogTest, ParentIsDisabledOnlyWhileTheDialogRuns) {
     BOOL enabledDuringDialog = TRUE;
     CScriptedDialog dialog(
         [&](CScriptedDialog& dlg) {
-            enabledDuringDialog = parent.IsWindowEnabled();
-            dlg.PostMessage(WM_END_WITH_42);
+            enabledDuringDialog = ::IsWindowEnabled(parent);
+            ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
         },
         IDD_TEST_DIALOG, &parent);
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_FALSE(enabledDuringDialog);
-    EXPECT_TRUE(parent.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(parent));
 }
 
 TEST(DialogTest, KeysAreOfferedToTheControlThenTheDialogBeforeTheDialogManager) {
@@ -155,8 +188,8 @@ TEST(DialogTest, KeysAreOfferedToTheControlThenTheDialogBeforeTheDialogManager) 
         SCOPED_TRACE(c.editConsumes);
         CScriptedDialog dialog([&c](CScriptedDialog& dlg) {
             dlg.m_edit.m_consumeKeys = c.editConsumes;
-            dlg.m_edit.PostMessage(WM_KEYDOWN, 'A', 1);
-            dlg.PostMessage(WM_END_WITH_42);
+            ::PostMessageW(dlg.m_edit, WM_KEYDOWN, 'A', 1);
+            ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
         });
         EXPECT_EQ(42, dialog.DoModal());
         EXPECT_EQ(c.expectedLog, dialog.m_log);
@@ -175,8 +208,8 @@ TEST(DialogTest, QuitRequestEndsTheLoopAndStaysQueued) {
 TEST(DialogTest, CommandsTheDialogLeavesUnhandledReachTheApplication) {
     const int before = TestApp().m_appCommandCount;
     CScriptedDialog dialog([](CScriptedDialog& dlg) {
-        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0));
-        dlg.PostMessage(WM_END_WITH_42);
+        ::PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0), 0);
+        ::PostMessageW(dlg, WM_END_WITH_42, 0, 0);
     });
     EXPECT_EQ(42, dialog.DoModal());
     EXPECT_EQ(before + 1, TestApp().m_appCommandCount);

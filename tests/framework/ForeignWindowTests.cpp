@@ -18,18 +18,22 @@ public:
     int m_notifications = 0;
 
 protected:
-    afx_msg void OnReflectedClick() { ++m_clicks; }
-    afx_msg void OnReflectedNotify(NMHDR*, LRESULT* pResult) {
-        ++m_notifications;
-        *pResult = 77;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        if (message == WM_NOTIFY) {
+            ++m_notifications;
+        }
+        return CButton::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    afx_msg BOOL OnReflectedClick() {
+        ++m_clicks;
+        return TRUE;
     }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReflectionCounter, CButton)
-ON_CONTROL_REFLECT(BN_CLICKED, &CReflectionCounter::OnReflectedClick)
-ON_NOTIFY_REFLECT(NM_CLICK, &CReflectionCounter::OnReflectedNotify)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, &CReflectionCounter::OnReflectedClick)
 END_MESSAGE_MAP()
 
 // Pumps this thread's messages until the object is signalled, so that what other threads send here is
@@ -163,11 +167,15 @@ TEST_F(ForeignWindowTest, ANotificationSentFromAnotherThreadIsNotRead) {
     CReflectionCounter child;
     ASSERT_TRUE(child.Create(L"", WS_VISIBLE, kSmallRect, &m_parent, kChildId));
     const NMHDR header = {child.m_hWnd, kChildId, static_cast<UINT>(NM_CLICK)};
+    const auto send = [&] {
+        return ::SendMessageW(m_parent, WM_NOTIFY, kChildId, reinterpret_cast<LPARAM>(&header));
+    };
+    send();
+    EXPECT_EQ(1, child.m_notifications) << "sent on this thread, it reaches the child it names";
     LRESULT answer = -1;
-    RunOnAnotherThread(
-        [&] { answer = ::SendMessageW(m_parent, WM_NOTIFY, kChildId, reinterpret_cast<LPARAM>(&header)); });
+    RunOnAnotherThread([&] { answer = send(); });
     EXPECT_EQ(0, answer);
-    EXPECT_EQ(0, child.m_notifications);
+    EXPECT_EQ(1, child.m_notifications) << "sent from another thread, it is not read";
 }
 
 TEST_F(ForeignWindowTest, ACreationMessageToABoundWindowBindsNothingElse) {

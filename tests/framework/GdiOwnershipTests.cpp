@@ -71,24 +71,33 @@ TYPED_TEST(GdiOwnerTest, DetachHandsTheHandleOverAlive) {
     ::DeleteObject(handle);
 }
 
+TYPED_TEST(GdiOwnerTest, AttachTakesOverTheHandleAndDeletesTheOneHeld) {
+    const int start = TypeParam::LiveHandleCount();
+    TypeParam owner;
+    ASSERT_TRUE(CreateSample(owner));
+    const auto held = owner.GetSafeHandle();
+    TypeParam other;
+    ASSERT_TRUE(CreateSample(other));
+    const auto taken = other.Detach();
+
+    EXPECT_TRUE(owner.Attach(taken));
+    EXPECT_EQ(taken, owner.GetSafeHandle());
+    EXPECT_FALSE(IsLiveGdiObject(held)) << "the handle it held is deleted";
+    EXPECT_EQ(start + 1, TypeParam::LiveHandleCount());
+    EXPECT_TRUE(owner.Attach(taken)) << "its own handle again changes nothing";
+    EXPECT_TRUE(IsLiveGdiObject(taken));
+
+    EXPECT_FALSE(owner.Attach(nullptr));
+    EXPECT_FALSE(IsLiveGdiObject(taken));
+    EXPECT_EQ(start, TypeParam::LiveHandleCount());
+}
+
 TYPED_TEST(GdiOwnerTest, OwnerHoldsOneHandleAtATime) {
     TypeParam owner;
     ASSERT_TRUE(CreateSample(owner));
     const int count = TypeParam::LiveHandleCount();
     EXPECT_FALSE(CreateSample(owner));
     EXPECT_EQ(count, TypeParam::LiveHandleCount());
-}
-
-TEST(GdiViewTest, ViewNeverDeletes) {
-    CBrush brush;
-    ASSERT_TRUE(brush.CreateSolidBrush(RGB(1, 2, 3)));
-    CBrushHandle copy;
-    {
-        const CBrushHandle view = brush;
-        copy = view;
-    }
-    EXPECT_EQ(brush.GetSafeHandle(), copy.GetSafeHandle());
-    EXPECT_TRUE(IsLiveGdiObject(copy));
 }
 
 // The system owns a window's region from the moment the window takes it (Wine deletes the handle then,
@@ -143,6 +152,42 @@ TEST(DeviceContextTest, CountsReturnToTheirStartWhenOwnersGo) {
     }
     EXPECT_EQ(memoryStart, CMemoryDC::LiveHandleCount());
     EXPECT_EQ(clientStart, CClientDC::LiveHandleCount());
+}
+
+// One memory DC and one bitmap, counted by their own owners' counts, drawing into the bitmap until it is
+// handed over or both go.
+TEST(DeviceContextTest, ABitmapDcDrawsIntoItsBitmapAndHandsItOverDeselected) {
+    constexpr COLORREF kDrawn = RGB(10, 20, 30);
+    const int dcs = CMemoryDC::LiveHandleCount(), bitmaps = CBitmap::LiveHandleCount();
+    const auto held = [&] {
+        return std::make_pair(CMemoryDC::LiveHandleCount() - dcs, CBitmap::LiveHandleCount() - bitmaps);
+    };
+    {
+        CClientDC screen(nullptr);
+        CBitmapDC first(screen, 4, 4);
+        ASSERT_TRUE(first.IsValid());
+        first.FillSolidRect(CRect(0, 0, 4, 4), kDrawn);
+        EXPECT_EQ(held(), std::make_pair(1, 1));
+
+        CBitmapDC moved(std::move(first));
+        EXPECT_FALSE(first.IsValid());
+        CBitmapDC replaced(screen, 2, 2);
+        EXPECT_EQ(held(), std::make_pair(2, 2));
+        replaced = std::move(moved);
+        EXPECT_EQ(held(), std::make_pair(1, 1)) << "the replaced DC and bitmap are deleted";
+
+        const CBitmap taken = replaced.TakeBitmap();
+        EXPECT_FALSE(replaced.IsValid());
+        EXPECT_EQ(held(), std::make_pair(0, 1));
+        // A bitmap still selected into a DC could not be selected into another.
+        CMemoryDC other(nullptr);
+        const CSelectObjectScope select(other, taken);
+        ASSERT_TRUE(select.Succeeded());
+        EXPECT_EQ(kDrawn, ::GetPixel(other, 3, 3));
+
+        EXPECT_FALSE(CBitmapDC(nullptr, CBitmap()).IsValid()) << "without a bitmap";
+    }
+    EXPECT_EQ(held(), std::make_pair(0, 0));
 }
 
 class CPaintCounter : public CWnd {
@@ -219,7 +264,7 @@ TEST(DeviceContextTest, Draw3dRectFramesTheRectangleAndKeepsTheBackgroundColour)
     for (const auto& p : pixels) {
         EXPECT_EQ(p.expected, ::GetPixel(dc, p.x, p.y)) << p.x << "," << p.y;
     }
-    EXPECT_EQ(RGB(1, 2, 3), dc.GetBkColor());
+    EXPECT_EQ(RGB(1, 2, 3), ::GetBkColor(dc));
 }
 
 } // namespace

@@ -71,10 +71,6 @@ protected:
         m_calls.push_back({"OnTimer", {static_cast<long long>(nIDEvent)}});
     }
     afx_msg void OnEnable(BOOL bEnable) { m_calls.push_back({"OnEnable", {bEnable}}); }
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-        m_calls.push_back({"OnSetCursor", {pWnd == this, static_cast<int>(nHitTest), message}});
-        return TRUE;
-    }
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
         m_calls.push_back({"OnActivate", {nState, pWndOther == nullptr, bMinimized}});
     }
@@ -107,7 +103,6 @@ ON_WM_NCHITTEST()
 ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
 ON_WM_ENABLE()
-ON_WM_SETCURSOR()
 ON_WM_ACTIVATE()
 ON_WM_GETDLGCODE()
 ON_WM_KILLFOCUS()
@@ -168,11 +163,6 @@ TEST_F(MessageMapTest, HandlersReceiveCrackedArguments) {
         {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 40), 0, {"OnMouseMove", {MK_LBUTTON, 30, 40}}},
         {WM_TIMER, 17, 0, 0, {"OnTimer", {17}}},
         {WM_ENABLE, FALSE, 0, 0, {"OnEnable", {FALSE}}},
-        {WM_SETCURSOR,
-         0,
-         MAKELPARAM(HTERROR, WM_LBUTTONDOWN),
-         TRUE,
-         {"OnSetCursor", {false, HTERROR, WM_LBUTTONDOWN}}},
         {WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0, 0, {"OnActivate", {WA_CLICKACTIVE, true, 1}}},
         {WM_GETDLGCODE, 0, 0, DLGC_WANTARROWS, {"OnGetDlgCode", {}}},
         {WM_KILLFOCUS, 0, 0, 0, {"OnKillFocus", {true}}},
@@ -189,11 +179,6 @@ TEST_F(MessageMapTest, HandlersReceiveCrackedArguments) {
         EXPECT_EQ(c.expectedResult, Send(c.message, c.wParam, c.lParam));
         EXPECT_EQ(std::vector<Call>({c.expectedCall}), m_probe.m_calls);
     }
-}
-
-TEST_F(MessageMapTest, SetCursorPassesTheBoundObjectOfTheWindowUnderTheCursor) {
-    Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_probe.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(std::vector<Call>({{"OnSetCursor", {true, HTCLIENT, WM_MOUSEMOVE}}}), m_probe.m_calls);
 }
 
 class CColorProbe : public CWnd {

@@ -88,20 +88,6 @@ TEST(WindowLifetimeTest, FrameworkClassWindowIsBoundBeforeItsFirstMessage) {
     EXPECT_TRUE(wnd.m_boundDuringNcCreate);
 }
 
-TEST(WindowLifetimeTest, UnsubclassWindowLeavesTheWindowAliveAndUnbound) {
-    const HWND hWnd = CreateProbeWindow();
-    {
-        CLifetimeRecorder<CWnd> wnd;
-        ASSERT_TRUE(wnd.SubclassWindow(hWnd));
-        EXPECT_EQ(hWnd, wnd.UnsubclassWindow());
-        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
-        ::SetWindowTextW(hWnd, L"after unsubclassing");
-        EXPECT_EQ(std::vector<std::string>({"PreSubclassWindow"}), wnd.m_events);
-    }
-    EXPECT_TRUE(::IsWindow(hWnd));
-    ::DestroyWindow(hWnd);
-}
-
 TEST(WindowLifetimeTest, OwnerDestroysItsWindowAndViewDoesNot) {
     HWND hOwned = nullptr;
     {
@@ -134,7 +120,7 @@ TEST(WindowLifetimeTest, ChildGetsStyleAndIdAndIsUnboundWithItsParent) {
 
     EXPECT_TRUE(child.GetStyle() & WS_CHILD);
     EXPECT_EQ(42, child.GetDlgCtrlID());
-    EXPECT_EQ(&parent, child.GetParent());
+    EXPECT_EQ(&parent, CWnd::FromHandlePermanent(child.GetParentHwnd()));
     EXPECT_EQ(child.m_hWnd, parent.GetDlgItem(42));
 
     parent.DestroyWindow();

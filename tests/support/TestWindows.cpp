@@ -58,10 +58,7 @@ BOOL CTestParent::Create(const CRect& screenRect) {
 }
 
 CRect RectInParent(HWND window) {
-    CRect rect;
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<LPPOINT>(&rect), 2);
-    return rect;
+    return CWnd(window).GetWindowRectInParent();
 }
 
 Capture CaptureWindow(HWND window) {

@@ -45,6 +45,10 @@ struct Capture {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
     std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    COLORREF ColourAt(int x, int y) const {
+        const std::uint32_t pixel = At(x, y);
+        return RGB(pixel >> 16, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
 };
 // The window's client area once its pending paints are done.
 Capture CaptureWindow(HWND window);
