@@ -255,6 +255,65 @@ TEST(ButtonBackground, TheSnapshotIsKeptUntilASystemColourChangeReachesTheTopLev
     EXPECT_EQ(shown(), kSecond) << "a new snapshot after the change";
 }
 
+// The button's client area as the screen shows it, once it has painted.
+std::vector<DWORD> Picture(CButtonST& button) {
+    ::UpdateWindow(button);
+    CRect client;
+    button.GetClientRect(&client);
+    CClientDC dc(&button);
+    CBitmapDC copy(dc, client.Width(), client.Height());
+    copy.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
+    const CBitmap bitmap = copy.TakeBitmap();
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.Width(), -client.Height(), 1, 32, BI_RGB};
+    std::vector<DWORD> bits(static_cast<size_t>(client.Width() * client.Height()));
+    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(client.Height()), bits.data(), &info, DIB_RGB_COLORS);
+    return bits;
+}
+
+// A button shows the looks it showed before with one copy each, but once its caption, font, faces, frame
+// or size change it must look like a button that had the change from the start, at rest and lit.
+TEST_F(ButtonTest, AfterAChangeALookShownBeforeIsDrawnAnew) {
+    struct Case {
+        const char* change;
+        void (*apply)(CButtonST&);
+    } const cases[] = {
+        {"caption", [](CButtonST& b) { b.SetWindowText(L"WWW"); }},
+        {"font",
+         [](CButtonST& b) {
+             b.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(OEM_FIXED_FONT)));
+         }},
+        {"faces",
+         [](CButtonST& b) {
+             b.AttachFaceImages(SolidFace(RGB(9, 9, 200)), SolidFace(RGB(200, 9, 9)), CBitmap(), 0, CBitmap(),
+                                0);
+         }},
+        {"frame", [](CButtonST& b) { b.ShowHoverFrame(FALSE, TRUE); }},
+        {"size", [](CButtonST& b) { b.SetWindowPos(nullptr, 0, 0, 50, 36, SWP_NOMOVE | SWP_NOZORDER); }},
+    };
+    for (const Case& c : cases) {
+        CButtonST& shown = AddWithFaces(0);
+        shown.SetWindowText(L"Go");
+        const auto lookAtBoth = [&](CButtonST& b) {
+            std::vector<DWORD> looks = Picture(b);
+            b.SendMessage(WM_MOUSEMOVE, 0, kInside);
+            const std::vector<DWORD> lit = Picture(b);
+            b.SendMessage(WM_MOUSELEAVE);
+            looks.insert(looks.end(), lit.begin(), lit.end());
+            return looks;
+        };
+        lookAtBoth(shown);
+        CButtonST& fresh = AddWithFaces(0);
+        fresh.ShowWindow(SW_HIDE);
+        fresh.SetWindowText(L"Go");
+        c.apply(shown);
+        c.apply(fresh);
+        fresh.ShowWindow(SW_SHOW);
+        EXPECT_EQ(lookAtBoth(shown), lookAtBoth(fresh)) << c.change;
+        m_buttons.clear();
+    }
+}
+
 // Hover, press, minimise and restore, over and over: the buttons must hold no more handles at the end
 // than after the first round.
 TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
