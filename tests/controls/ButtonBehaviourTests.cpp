@@ -265,7 +265,11 @@ std::vector<DWORD> Picture(CButtonST& button) {
     copy.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
     const CBitmap bitmap = copy.TakeBitmap();
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.Width(), -client.Height(), 1, 32, BI_RGB};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.Width();
+    info.bmiHeader.biHeight = -client.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
     std::vector<DWORD> bits(static_cast<size_t>(client.Width() * client.Height()));
     ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(client.Height()), bits.data(), &info, DIB_RGB_COLORS);
     return bits;
@@ -289,7 +293,7 @@ TEST_F(ButtonTest, AfterAChangeALookShownBeforeIsDrawnAnew) {
                                 0);
          }},
         {"frame", [](CButtonST& b) { b.ShowHoverFrame(FALSE, TRUE); }},
-        {"size", [](CButtonST& b) { b.SetWindowPos(nullptr, 0, 0, 50, 36, SWP_NOMOVE | SWP_NOZORDER); }},
+        {"size", [](CButtonST& b) { ::SetWindowPos(b, nullptr, 0, 0, 50, 36, SWP_NOMOVE | SWP_NOZORDER); }},
     };
     for (const Case& c : cases) {
         CButtonST& shown = AddWithFaces(0);
@@ -315,7 +319,7 @@ TEST_F(ButtonTest, AfterAChangeALookShownBeforeIsDrawnAnew) {
 }
 
 // Hover, press, minimise and restore, over and over: the buttons must hold no more handles at the end
-// than after the first round.
+// than after the first few rounds, by when each has composed a face for every look this use shows.
 TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
     CButtonST& minimise = Add(0, MinimiseParent);
     CButtonST& other = Add(0, NotifySelected);
@@ -328,7 +332,7 @@ TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
         return std::vector<int>{CBitmap::LiveHandleCount(), CMemoryDC::LiveHandleCount(),
                                 CClientDC::LiveHandleCount(), CPaintDC::LiveHandleCount()};
     };
-    std::vector<int> afterFirstRound;
+    std::vector<int> afterFirstRounds;
     int minimised = 0;
     for (int round = 0; round < 200; ++round) {
         other.SendMessage(WM_MOUSEMOVE, 0, kInside);
@@ -342,12 +346,12 @@ TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
         m_parent.ShowWindow(SW_RESTORE);
         ::UpdateWindow(m_parent);
         PumpMessages();
-        if (round == 0) {
-            afterFirstRound = counts();
+        if (round == 2) {
+            afterFirstRounds = counts();
         }
     }
     EXPECT_EQ(minimised, 200);
-    EXPECT_EQ(counts(), afterFirstRound);
+    EXPECT_EQ(counts(), afterFirstRounds);
     EXPECT_EQ(TakePosted().size(), 0u);
 }
 
