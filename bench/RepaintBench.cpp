@@ -1,6 +1,6 @@
 // Repaint costs of the launcher window, measured on the real window in one run, each beside what the
 // platform itself must do for the same area: the full window against the skin alone, and the start
-// button's area (its background, its hover change) against one copy of that area to the screen.
+// button's area (its background, its hover change) against a window of that size repainted with one copy.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,8 +26,8 @@ struct Row {
 };
 
 Row g_full = {"skin, buttons and pane", "skin alone"};
-Row g_background = {"background under start", "one copy of its area"};
-Row g_hover = {"start hover on and off", "two copies of its area"};
+Row g_background = {"background under start", "a window of its size"};
+Row g_hover = {"start hover on and off", "that window twice"};
 bool g_hoverShown = true;
 
 double Timed(void (*work)(HWND), HWND window) {
@@ -60,26 +60,68 @@ void HoverOnAndOff(HWND button) {
     UpdateWindow(button);
 }
 
-// What the platform must do at least to change the button's look: copy a finished picture of its size
-// from memory to the screen.
-double CopyToScreen(HWND button, int copies) {
-    RECT client;
-    GetClientRect(button, &client);
-    const HDC screen = GetDC(button);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    const HGDIOBJ previous = SelectObject(memory, picture);
-    const double start = NowMs();
-    for (int copy = 0; copy < copies; ++copy) {
-        BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+// What the platform must do at least to change a look of the button's size: a window of that size, of no
+// code but ours here, repainted with one copy of a finished picture.
+struct Reference {
+    HWND window = nullptr;
+    HDC picture = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+
+Reference g_reference;
+
+LRESULT CALLBACK ReferenceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        return 1;
     }
-    GdiFlush();
-    const double elapsed = NowMs() - start;
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(button, screen);
-    return elapsed;
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        BitBlt(dc, 0, 0, client.right, client.bottom, g_reference.picture, 0, 0, SRCCOPY);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Beside the launcher's window, not over it, so that neither hides any of the other.
+void MakeReference(HWND button) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = ReferenceProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"RepaintReference";
+    RegisterClassW(&windowClass);
+    RECT area;
+    GetWindowRect(button, &area);
+    g_reference.window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName, L"",
+                                         WS_POPUP, 0, 0, area.right - area.left, area.bottom - area.top,
+                                         nullptr, nullptr, windowClass.hInstance, nullptr);
+    const HDC screen = GetDC(g_reference.window);
+    g_reference.picture = CreateCompatibleDC(screen);
+    g_reference.bitmap = CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top);
+    g_reference.previous = SelectObject(g_reference.picture, g_reference.bitmap);
+    ReleaseDC(g_reference.window, screen);
+    ShowWindow(g_reference.window, SW_SHOWNOACTIVATE);
+    UpdateWindow(g_reference.window);
+}
+
+void DestroyReference() {
+    DestroyWindow(g_reference.window);
+    SelectObject(g_reference.picture, g_reference.previous);
+    DeleteObject(g_reference.bitmap);
+    DeleteDC(g_reference.picture);
+}
+
+void RepaintReference(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void RepaintReferenceTwice(HWND window) {
+    RepaintReference(window);
+    RepaintReference(window);
 }
 
 COLORREF CentreOf(HWND button) {
@@ -113,14 +155,16 @@ void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND start = GetDlgItem(window, ButtonRowFor(RequestStart).id);
     RepaintAll(window); // the buttons take their background snapshots
     g_hoverShown = HoverChangesTheFace(start);
+    MakeReference(start);
     for (int round = 0; round < kRounds; ++round) {
         g_full.ms += Timed(RepaintAll, window);
         g_full.referenceMs += Timed(RepaintSkin, window);
         g_background.ms += Timed(RepaintUnderButton, start);
-        g_background.referenceMs += CopyToScreen(start, 1);
+        g_background.referenceMs += Timed(RepaintReference, g_reference.window);
         g_hover.ms += Timed(HoverOnAndOff, start);
-        g_hover.referenceMs += CopyToScreen(start, 2);
+        g_hover.referenceMs += Timed(RepaintReferenceTwice, g_reference.window);
     }
+    DestroyReference();
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 

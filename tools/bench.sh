@@ -21,7 +21,7 @@ idle_ticks() {
     local pid=$! window=
     DISPLAY=$(cat "$SKYREACH_SESSION_DIR/display")
     for _ in $(seq 300); do
-        window=$(DISPLAY=$DISPLAY xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -1)
+        window=$(DISPLAY=$DISPLAY xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -1 || true)
         [ -n "$window" ] && break
         sleep 0.1
     done
