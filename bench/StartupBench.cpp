@@ -1,11 +1,13 @@
 // Start-up time: from process creation until the program's window is visible and painted. The launcher
 // counts as painted once its start button shows its face, so the time covers the skin and every button; the
-// empty dialog once its centre shows anything other than what was there before it. The two programs start
-// in turns, so both see the same machine.
+// platform floor once the skin shows where that face would be; the empty dialog once its centre shows
+// anything other than what was there before it. The programs start in turns, so all see the same machine.
 #include "HostPath.h"
 #include "ShippedButtons.h"
 
 #include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,11 +23,18 @@ constexpr const BUTTON_DATA& kStart = ButtonRowFor(RequestStart);
 constexpr POINT kStartFacePixel = {(kStart.right - kStart.left) / 2, (kStart.bottom - kStart.top) / 2};
 constexpr POINT kStartFaceCentre = {kStart.left - 2 + kStartFacePixel.x, kStart.top - 1 + kStartFacePixel.y};
 constexpr int kStartNormalFace = kStart.normalImage;
+// Where the platform floor keeps the skin (PlatformFloor.rc).
+constexpr int kFloorSkinResource = 1;
+
+enum class Painted {
+    StartFace, // the screen shows `expected` at the start button's face centre
+    Centre,    // the window's centre changed
+};
 
 struct Program {
     std::wstring exe;
-    bool launcher;
-    COLORREF startFace; // the launcher's start face at kStartFacePixel
+    Painted painted;
+    COLORREF expected; // at kStartFaceCentre in the window
 };
 
 struct Search {
@@ -54,6 +63,59 @@ COLORREF StartFaceColour(const std::wstring& launcher) {
     SelectObject(dc, previous);
     DeleteDC(dc);
     DeleteObject(face);
+    FreeLibrary(module);
+    return colour;
+}
+
+// The skin's pixel at the start button's face centre, decoded from the floor's own resource the way the floor
+// decodes it, so both see the same colour.
+COLORREF FloorSkinColour(const std::wstring& floor) {
+    const HMODULE module = LoadLibraryExW(floor.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(kFloorSkinResource), RT_RCDATA);
+    const HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    const HMODULE gdiplus = LoadLibraryExW(L"gdiplus.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto find = [gdiplus](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(gdiplus, name));
+    };
+    const auto startup = reinterpret_cast<decltype(&Gdiplus::GdiplusStartup)>(find("GdiplusStartup"));
+    const auto shutdown = reinterpret_cast<decltype(&Gdiplus::GdiplusShutdown)>(find("GdiplusShutdown"));
+    const auto fromStream = reinterpret_cast<decltype(&Gdiplus::DllExports::GdipCreateBitmapFromStream)>(
+        find("GdipCreateBitmapFromStream"));
+    const auto toHbitmap = reinterpret_cast<decltype(&Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap)>(
+        find("GdipCreateHBITMAPFromBitmap"));
+    const auto dispose =
+        reinterpret_cast<decltype(&Gdiplus::DllExports::GdipDisposeImage)>(find("GdipDisposeImage"));
+    COLORREF colour = CLR_INVALID;
+    const Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    IStream* stream = nullptr;
+    if (bytes != nullptr && gdiplus != nullptr && startup != nullptr && shutdown != nullptr &&
+        fromStream != nullptr && toHbitmap != nullptr && dispose != nullptr &&
+        startup(&token, &input, nullptr) == Gdiplus::Ok) {
+        if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) {
+            stream->Write(bytes, SizeofResource(module, resource), nullptr);
+            const LARGE_INTEGER begin = {};
+            stream->Seek(begin, STREAM_SEEK_SET, nullptr);
+            Gdiplus::GpBitmap* bitmap = nullptr;
+            HBITMAP skin = nullptr;
+            if (fromStream(stream, &bitmap) == Gdiplus::Ok) {
+                toHbitmap(bitmap, &skin, 0xFF000000);
+                dispose(bitmap);
+            }
+            HDC dc = CreateCompatibleDC(nullptr);
+            const HGDIOBJ previous = SelectObject(dc, skin);
+            colour = GetPixel(dc, kStartFaceCentre.x, kStartFaceCentre.y);
+            SelectObject(dc, previous);
+            DeleteDC(dc);
+            DeleteObject(skin);
+            stream->Release();
+        }
+        shutdown(token);
+    }
+    if (gdiplus != nullptr) {
+        FreeLibrary(gdiplus);
+    }
     FreeLibrary(module);
     return colour;
 }
@@ -89,9 +151,9 @@ double StartOnce(const Program& program) {
         }
         RECT rect;
         GetWindowRect(search.window, &rect);
-        if (program.launcher) {
+        if (program.painted == Painted::StartFace) {
             painted = GetPixel(screen, rect.left + kStartFaceCentre.x, rect.top + kStartFaceCentre.y) ==
-                      program.startFace;
+                      program.expected;
         } else {
             painted = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) != before;
         }
@@ -113,21 +175,30 @@ double Median(std::vector<double> times) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <launcher.exe> <empty dialog.exe>\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <launcher.exe> <platform floor.exe> <empty dialog.exe>\n", argv[0]);
         return 2;
     }
-    const std::wstring launcherExe = ToWindowsPath(argv[1]);
-    const Program launcher = {launcherExe, true, StartFaceColour(launcherExe)};
-    const Program empty = {ToWindowsPath(argv[2]), false, CLR_INVALID};
-    std::vector<double> launcherTimes, emptyTimes;
+    const std::wstring launcherExe = ToWindowsPath(argv[1]), floorExe = ToWindowsPath(argv[2]);
+    const Program launcher = {launcherExe, Painted::StartFace, StartFaceColour(launcherExe)};
+    const Program floor = {floorExe, Painted::StartFace, FloorSkinColour(floorExe)};
+    const Program empty = {ToWindowsPath(argv[3]), Painted::Centre, CLR_INVALID};
+    if (floor.expected == CLR_INVALID) {
+        std::fprintf(stderr, "the platform floor's skin could not be decoded\n");
+        return 1;
+    }
+    std::vector<double> launcherTimes, floorTimes, emptyTimes;
     for (int run = 0; run < kRuns; ++run) {
         launcherTimes.push_back(StartOnce(launcher));
+        floorTimes.push_back(StartOnce(floor));
         emptyTimes.push_back(StartOnce(empty));
     }
-    const double launcherMs = Median(launcherTimes), emptyMs = Median(emptyTimes);
+    const double launcherMs = Median(launcherTimes), floorMs = Median(floorTimes),
+                 emptyMs = Median(emptyTimes);
     std::printf("start-up until visible and painted, buttons included (median of %d, in turns)\n", kRuns);
-    std::printf("%-22s %10.0f ms\n%-22s %10.0f ms\n%-22s %10.2fx\n", "launcher", launcherMs, "empty dialog",
-                emptyMs, "ratio", launcherMs / emptyMs);
+    std::printf("%-22s %10.0f ms\n%-22s %10.0f ms\n%-22s %10.0f ms\n", "launcher", launcherMs,
+                "platform floor", floorMs, "empty dialog", emptyMs);
+    std::printf("%-22s %10.2fx\n%-22s %10.2fx\n", "launcher / floor", launcherMs / floorMs,
+                "launcher / empty", launcherMs / emptyMs);
     return 0;
 }

@@ -76,6 +76,7 @@ void CButtonST::EnsureTip() {
 
 void CButtonST::SetFlatLook(BOOL bOn, BOOL bRepaint) {
     m_bFlatLook = bOn;
+    m_composedFaces.Clear();
     if (bRepaint) {
         InvalidateFace();
     }
@@ -83,6 +84,7 @@ void CButtonST::SetFlatLook(BOOL bOn, BOOL bRepaint) {
 
 void CButtonST::ShowHoverFrame(BOOL bOn, BOOL bRepaint) {
     m_bHoverFrame = bOn;
+    m_composedFaces.Clear();
     if (bRepaint) {
         InvalidateFace();
     }
@@ -90,7 +92,7 @@ void CButtonST::ShowHoverFrame(BOOL bOn, BOOL bRepaint) {
 
 void CButtonST::EnableParentBackground(BOOL bRepaint) {
     m_bParentBackground = TRUE;
-    m_dcBackground = CBitmapDC();
+    DropBackgroundSnapshot();
     if (bRepaint) {
         InvalidateFace();
     }
@@ -120,10 +122,13 @@ BOOL CButtonST::PreTranslateMessage(MSG* pMsg) {
     return CButton::PreTranslateMessage(pMsg);
 }
 
-// A fast second click arrives as a double click; as a press it counts as a click of its own.
+// A fast second click arrives as a double click; as a press it counts as a click of its own. A new
+// caption or font makes every composed face out of date.
 LRESULT CButtonST::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDBLCLK) {
         message = WM_LBUTTONDOWN;
+    } else if (message == WM_SETTEXT || message == WM_SETFONT) {
+        m_composedFaces.Clear();
     }
     return CButton::DefWindowProc(message, wParam, lParam);
 }
@@ -184,7 +189,12 @@ void CButtonST::OnEnable(BOOL bEnable) {
 
 void CButtonST::OnSysColorChange() {
     CButton::OnSysColorChange();
+    DropBackgroundSnapshot();
+}
+
+void CButtonST::DropBackgroundSnapshot() {
     m_dcBackground = CBitmapDC();
+    m_composedFaces.Clear();
 }
 
 UINT CButtonST::OnGetDlgCode() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ActionType.h"
+#include "ComposedFaces.h"
 #include "FaceChoice.h"
 #include "Framework.h"
 #include "LinkedList.h"
@@ -94,6 +95,8 @@ private:
     void DrawFace(CDC* pDC, const CRect& rcItem);
     void DrawCaption(CDC* pDC, const CString& caption, CRect rcCaption);
     void TakeBackgroundSnapshot(const CRect& client);
+    // The snapshot and every face composed over it; the next paint takes a new one.
+    void DropBackgroundSnapshot();
     // Repaints the whole face, background included; nothing before the window exists.
     void InvalidateFace() {
         if (m_hWnd != nullptr) {
@@ -114,6 +117,7 @@ private:
     COLORREF m_crColours[ColourCount];
     CToolTipCtrl m_ToolTip;
     CBitmapDC m_dcBackground; // the snapshot of the parent; empty until the next paint takes one
+    CComposedFaces m_composedFaces;
     BOOL m_bChecked = FALSE;
     wchar_t m_szTargetUrl[kTargetUrlCapacity] = {};
     int m_nActionType = OpenUrl;

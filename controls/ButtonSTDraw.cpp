@@ -1,5 +1,7 @@
 #include "ButtonST.h"
 
+#include <utility>
+
 namespace {
 
 CRect Offset(const CRect& rect, int dx, int dy) {
@@ -16,6 +18,12 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
     const CRect item(lpDrawItemStruct->rcItem);
     CDC target(lpDrawItemStruct->hDC);
+    const unsigned look = CComposedFaces::Look(m_bPressed, m_bHover, m_bFocused, m_bDisabled);
+    if (CBitmapDC* const composed = m_composedFaces.Find(look, item)) {
+        target.BitBlt(item.left, item.top, item.Width(), item.Height(), composed, item.left, item.top,
+                      SRCCOPY);
+        return;
+    }
     // The face is composed off screen and copied in one block, so the screen never shows it half drawn
     // (the mask's black before the image lands on it).
     CBitmapDC buffer(target, item.right, item.bottom);
@@ -23,9 +31,15 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         DrawFace(&target, item);
         return;
     }
-    const CSelectObjectScope selectFont(buffer, ::GetCurrentObject(target, OBJ_FONT));
-    DrawFace(&buffer, item);
+    {
+        const CSelectObjectScope selectFont(buffer, ::GetCurrentObject(target, OBJ_FONT));
+        DrawFace(&buffer, item);
+    }
     target.BitBlt(item.left, item.top, item.Width(), item.Height(), &buffer, item.left, item.top, SRCCOPY);
+    // A face over a background the parent could not give is drawn again next time.
+    if (!m_bParentBackground || m_dcBackground.IsValid()) {
+        m_composedFaces.Keep(look, item, std::move(buffer));
+    }
 }
 
 void CButtonST::DrawFace(CDC* pDC, const CRect& rcItem) {

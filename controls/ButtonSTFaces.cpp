@@ -64,6 +64,7 @@ int CButtonST::AttachFace(int nSlot, CBitmap image, COLORREF key) {
 }
 
 void CButtonST::ReleaseFaceImages() {
+    m_composedFaces.Clear();
     for (FaceImage& face : m_faces) {
         face = FaceImage();
     }

@@ -114,7 +114,16 @@ BOOL CLauncherDlg::OnEraseBkgnd(CDC* pDC) {
         if (!selectSkin.Succeeded()) {
             return CDialog::OnEraseBkgnd(pDC);
         }
-        pDC->BitBlt(0, 0, skin.bmWidth, skin.bmHeight, &skinDc, 0, 0, SRCCOPY);
+        // Only what is invalid is copied: a button that lights up erases its own small rectangle, not
+        // the whole skin.
+        RECT invalid = {};
+        ::GetClipBox(pDC->GetSafeHdc(), &invalid);
+        const RECT whole = {0, 0, skin.bmWidth, skin.bmHeight};
+        RECT copy = {};
+        if (::IntersectRect(&copy, &invalid, &whole)) {
+            pDC->BitBlt(copy.left, copy.top, copy.right - copy.left, copy.bottom - copy.top, &skinDc,
+                        copy.left, copy.top, SRCCOPY);
+        }
     }
     OnDrawOverlay(pDC);
     return TRUE;
