@@ -255,26 +255,6 @@ TEST(ButtonBackground, TheSnapshotIsKeptUntilASystemColourChangeReachesTheTopLev
     EXPECT_EQ(shown(), kSecond) << "a new snapshot after the change";
 }
 
-// The button's client area as the screen shows it, once it has painted.
-std::vector<DWORD> Picture(CButtonST& button) {
-    ::UpdateWindow(button);
-    CRect client;
-    button.GetClientRect(&client);
-    CClientDC dc(&button);
-    CBitmapDC copy(dc, client.Width(), client.Height());
-    copy.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    const CBitmap bitmap = copy.TakeBitmap();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.Width();
-    info.bmiHeader.biHeight = -client.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bits(static_cast<size_t>(client.Width() * client.Height()));
-    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(client.Height()), bits.data(), &info, DIB_RGB_COLORS);
-    return bits;
-}
-
 // A button shows the looks it showed before with one copy each, but once its caption, font, faces, frame
 // or size change it must look like a button that had the change from the start, at rest and lit.
 TEST_F(ButtonTest, AfterAChangeALookShownBeforeIsDrawnAnew) {
@@ -299,9 +279,9 @@ TEST_F(ButtonTest, AfterAChangeALookShownBeforeIsDrawnAnew) {
         CButtonST& shown = AddWithFaces(0);
         shown.SetWindowText(L"Go");
         const auto lookAtBoth = [&](CButtonST& b) {
-            std::vector<DWORD> looks = Picture(b);
+            std::vector<std::uint32_t> looks = CaptureWindow(b).pixels;
             b.SendMessage(WM_MOUSEMOVE, 0, kInside);
-            const std::vector<DWORD> lit = Picture(b);
+            const std::vector<std::uint32_t> lit = CaptureWindow(b).pixels;
             b.SendMessage(WM_MOUSELEAVE);
             looks.insert(looks.end(), lit.begin(), lit.end());
             return looks;
