@@ -63,7 +63,7 @@ struct Floor {
 };
 
 IStream* StreamOverSkin(HINSTANCE instance) {
-    const HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(kSkinResource), RT_RCDATA);
+    const HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(kSkinResource), L"PNG");
     const HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     IStream* stream = nullptr;

@@ -53,20 +53,26 @@ void RepaintUnderButton(HWND button) {
     RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
 }
 
-void HoverOnAndOff(HWND button) {
+void HoverOn(HWND button) {
     SendMessageW(button, WM_MOUSEMOVE, 0, kInsideButton);
     UpdateWindow(button);
+}
+
+void HoverOff(HWND button) {
     SendMessageW(button, WM_MOUSELEAVE, 0, 0);
     UpdateWindow(button);
+}
+
+void HoverOnAndOff(HWND button) {
+    HoverOn(button);
+    HoverOff(button);
 }
 
 // What the platform must do at least to change a look of the button's size: a window of that size, of no
 // code but ours here, repainted with one copy of a finished picture.
 struct Reference {
     HWND window = nullptr;
-    HDC picture = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
+    CBitmapDC picture;
 };
 
 Reference g_reference;
@@ -99,20 +105,15 @@ void MakeReference(HWND button) {
     g_reference.window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName, L"",
                                          WS_POPUP, 0, 0, area.right - area.left, area.bottom - area.top,
                                          nullptr, nullptr, windowClass.hInstance, nullptr);
-    const HDC screen = GetDC(g_reference.window);
-    g_reference.picture = CreateCompatibleDC(screen);
-    g_reference.bitmap = CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top);
-    g_reference.previous = SelectObject(g_reference.picture, g_reference.bitmap);
-    ReleaseDC(g_reference.window, screen);
+    CClientDC screen(nullptr);
+    g_reference.picture = CBitmapDC(screen, area.right - area.left, area.bottom - area.top);
     ShowWindow(g_reference.window, SW_SHOWNOACTIVATE);
     UpdateWindow(g_reference.window);
 }
 
 void DestroyReference() {
     DestroyWindow(g_reference.window);
-    SelectObject(g_reference.picture, g_reference.previous);
-    DeleteObject(g_reference.bitmap);
-    DeleteDC(g_reference.picture);
+    g_reference.picture = CBitmapDC();
 }
 
 void RepaintReference(HWND window) {
@@ -136,11 +137,9 @@ COLORREF CentreOf(HWND button) {
 // A hover that never shows would time nothing; the bench says so instead of printing a flattering row.
 bool HoverChangesTheFace(HWND button) {
     const COLORREF normal = CentreOf(button);
-    SendMessageW(button, WM_MOUSEMOVE, 0, kInsideButton);
-    UpdateWindow(button);
+    HoverOn(button);
     const COLORREF lit = CentreOf(button);
-    SendMessageW(button, WM_MOUSELEAVE, 0, 0);
-    UpdateWindow(button);
+    HoverOff(button);
     return lit != normal;
 }
 

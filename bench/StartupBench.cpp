@@ -5,9 +5,9 @@
 #include "HostPath.h"
 #include "ShippedButtons.h"
 
+#include "SkinImage.h"
+
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,54 +67,15 @@ COLORREF StartFaceColour(const std::wstring& launcher) {
     return colour;
 }
 
-// The skin's pixel at the start button's face centre, decoded from the floor's own resource the way the floor
-// decodes it, so both see the same colour.
+// The skin's pixel at the start button's face centre, from the skin the floor carries.
 COLORREF FloorSkinColour(const std::wstring& floor) {
     const HMODULE module = LoadLibraryExW(floor.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(kFloorSkinResource), RT_RCDATA);
-    const HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    const HMODULE gdiplus = LoadLibraryExW(L"gdiplus.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const auto find = [gdiplus](const char* name) {
-        return reinterpret_cast<void*>(GetProcAddress(gdiplus, name));
-    };
-    const auto startup = reinterpret_cast<decltype(&Gdiplus::GdiplusStartup)>(find("GdiplusStartup"));
-    const auto shutdown = reinterpret_cast<decltype(&Gdiplus::GdiplusShutdown)>(find("GdiplusShutdown"));
-    const auto fromStream = reinterpret_cast<decltype(&Gdiplus::DllExports::GdipCreateBitmapFromStream)>(
-        find("GdipCreateBitmapFromStream"));
-    const auto toHbitmap = reinterpret_cast<decltype(&Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap)>(
-        find("GdipCreateHBITMAPFromBitmap"));
-    const auto dispose =
-        reinterpret_cast<decltype(&Gdiplus::DllExports::GdipDisposeImage)>(find("GdipDisposeImage"));
+    const CBitmap skin = LoadPngResource(module, kFloorSkinResource);
     COLORREF colour = CLR_INVALID;
-    const Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    IStream* stream = nullptr;
-    if (bytes != nullptr && gdiplus != nullptr && startup != nullptr && shutdown != nullptr &&
-        fromStream != nullptr && toHbitmap != nullptr && dispose != nullptr &&
-        startup(&token, &input, nullptr) == Gdiplus::Ok) {
-        if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) {
-            stream->Write(bytes, SizeofResource(module, resource), nullptr);
-            const LARGE_INTEGER begin = {};
-            stream->Seek(begin, STREAM_SEEK_SET, nullptr);
-            Gdiplus::GpBitmap* bitmap = nullptr;
-            HBITMAP skin = nullptr;
-            if (fromStream(stream, &bitmap) == Gdiplus::Ok) {
-                toHbitmap(bitmap, &skin, 0xFF000000);
-                dispose(bitmap);
-            }
-            HDC dc = CreateCompatibleDC(nullptr);
-            const HGDIOBJ previous = SelectObject(dc, skin);
-            colour = GetPixel(dc, kStartFaceCentre.x, kStartFaceCentre.y);
-            SelectObject(dc, previous);
-            DeleteDC(dc);
-            DeleteObject(skin);
-            stream->Release();
-        }
-        shutdown(token);
-    }
-    if (gdiplus != nullptr) {
-        FreeLibrary(gdiplus);
+    CMemoryDC dc(nullptr);
+    if (skin.GetSafeHandle() != nullptr && dc.IsValid()) {
+        const CSelectObjectScope select(dc, skin);
+        colour = ::GetPixel(dc, kStartFaceCentre.x, kStartFaceCentre.y);
     }
     FreeLibrary(module);
     return colour;

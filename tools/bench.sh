@@ -18,10 +18,10 @@ trap 'exit 130' INT TERM
 # An idle launcher must do no work: the CPU ticks its process spends in 20 s once its window is up.
 idle_ticks() {
     "$root/tools/wine/run.sh" "$build/SkyreachLauncher.exe" >/dev/null 2>&1 &
-    local pid=$! window=
-    DISPLAY=$(cat "$SKYREACH_SESSION_DIR/display")
+    local pid=$! window= display
+    display=$(cat "$SKYREACH_SESSION_DIR/display")
     for _ in $(seq 300); do
-        window=$(DISPLAY=$DISPLAY xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -1 || true)
+        window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -1 || true)
         [ -n "$window" ] && break
         sleep 0.1
     done
