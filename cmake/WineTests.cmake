@@ -16,11 +16,18 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine ENVIRONME
 add_test(NAME wine_session_stop COMMAND ${SKYREACH_WINE_TOOLS}/session.sh stop)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${SKYREACH_WINE_ENV}")
 
-# skyreach_add_wine_test(<test name> <target> [args...]): runs a Windows executable target under Wine.
-# Tests of the session take turns (they share its display, pointer and foreground window); host tests
-# may run beside them.
+# skyreach_add_wine_test(<test name> <target> [WINE_OUTPUT <file>] [args...]): runs a Windows executable
+# target under Wine. With WINE_OUTPUT, Wine's output of the test and of the processes it starts goes to that
+# file, whose path is the test's last argument. Tests of the session take turns (they share its display,
+# pointer and foreground window); host tests may run beside them.
 function(skyreach_add_wine_test name target)
-    add_test(NAME ${name} COMMAND ${SKYREACH_WINE_TOOLS}/run.sh $<TARGET_FILE:${target}> ${ARGN})
+    cmake_parse_arguments(ARG "" "WINE_OUTPUT" "" ${ARGN})
+    if(ARG_WINE_OUTPUT)
+        add_test(NAME ${name} COMMAND ${SKYREACH_WINE_TOOLS}/run.sh --wine-output ${ARG_WINE_OUTPUT}
+                                      $<TARGET_FILE:${target}> ${ARG_UNPARSED_ARGUMENTS} ${ARG_WINE_OUTPUT})
+    else()
+        add_test(NAME ${name} COMMAND ${SKYREACH_WINE_TOOLS}/run.sh $<TARGET_FILE:${target}> ${ARGN})
+    endif()
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${SKYREACH_WINE_ENV}"
                                             TIMEOUT 180 RESOURCE_LOCK wine_session)
 endfunction()

@@ -97,7 +97,7 @@ protected:
         ASSERT_TRUE(XPointer::MoveTo(kAway.x, kAway.y));
         m_launcher = std::make_unique<LauncherProcess>(TestPaths().launcher, directory);
         m_window = m_launcher->WaitForWindow();
-        ASSERT_NE(m_window, nullptr);
+        ASSERT_NE(m_window, nullptr) << m_launcher->Report();
         GetWindowRect(m_window, &m_rect);
         ASSERT_FALSE(m_skin.Empty());
         for (const BUTTON_ITEM* row : Rows()) {
@@ -108,7 +108,7 @@ protected:
     void TearDown() override {
         if (m_launcher && !m_launcher->WaitForExit(0)) {
             PostMessageW(m_window, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(m_launcher->WaitForExit(30000));
+            EXPECT_TRUE(m_launcher->WaitForExit(kLauncherExitMs)) << m_launcher->Report();
         }
     }
 
@@ -248,7 +248,7 @@ TEST_F(LauncherButtons, CloseEndsTheLauncher) {
     ASSERT_TRUE(MoveOnto(RowFor(CloseParent)));
     ASSERT_TRUE(XPointer::Click());
     DWORD exitCode = 1;
-    ASSERT_TRUE(m_launcher->WaitForExit(30000, &exitCode));
+    ASSERT_TRUE(m_launcher->WaitForExit(kLauncherExitMs, &exitCode)) << m_launcher->Report();
     EXPECT_EQ(exitCode, 0u);
 }
 
@@ -288,7 +288,7 @@ TEST_F(LauncherStartButton, StartsThePatcherAndEnds) {
     ASSERT_TRUE(MoveOnto(RowFor(RequestStart)));
     ASSERT_TRUE(XPointer::Click());
     DWORD exitCode = 1;
-    ASSERT_TRUE(m_launcher->WaitForExit(30000, &exitCode));
+    ASSERT_TRUE(m_launcher->WaitForExit(kLauncherExitMs, &exitCode)) << m_launcher->Report();
     EXPECT_EQ(exitCode, 0u);
     const std::wstring record = m_directory + L"\\patcher_record.txt";
     const ULONGLONG deadline = GetTickCount64() + 30000;

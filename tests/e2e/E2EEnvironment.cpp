@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     if (argc != 9) {
         std::fprintf(stderr,
                      "usage: %s <launcher.exe> <test patcher.exe> <skin.png> <bitmap dir> <browser script> "
-                     "<forger.exe> <marker.dll> <run-traced.sh>\n",
+                     "<forger.exe> <marker.dll> <Wine output file>\n",
                      argv[0]);
         return 2;
     }
@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
                ToWindowsPath(record.c_str()),
                ToWindowsPath(argv[6]),
                ToWindowsPath(argv[7]),
-               argv[8]};
+               ToWindowsPath(argv[8])};
+    std::printf("Wine's output of this run, the launchers' lines among it: %s\n", argv[8]);
     UseStandInBrowser(script);
     return RUN_ALL_TESTS();
 }

@@ -41,7 +41,7 @@ TEST(BrokenSkin, LeavesAPlainClosableWindowWithItsTitleAndTheSwitchesWritten) {
 
     LauncherProcess launcher(copy, L"");
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr) << "the window stays open";
+    ASSERT_NE(window, nullptr) << "the window stays open\n" << launcher.Report();
     EXPECT_EQ(TitleOf(window), L"Skyreach Launcher");
     RECT rect = {};
     GetWindowRect(window, &rect);
@@ -55,7 +55,7 @@ TEST(BrokenSkin, LeavesAPlainClosableWindowWithItsTitleAndTheSwitchesWritten) {
         << "the switches were written before the skin was needed";
     PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
-    EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs, &exitCode)) << launcher.Report();
     EXPECT_EQ(exitCode, 0u);
 }
 
@@ -70,7 +70,7 @@ TEST(ForeignNames, AFolderAndAProgramNamedInOtherScriptsWork) {
 
     LauncherProcess launcher(exe, folder);
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher.Report();
     DWORD type = 0;
     EXPECT_EQ(ReadFeatureValue(L"FEATURE_GPU_RENDERING", name.c_str(), &type), 1u) << "under the exact name";
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
@@ -80,7 +80,7 @@ TEST(ForeignNames, AFolderAndAProgramNamedInOtherScriptsWork) {
     const POINT start = FaceCentre(rect, ButtonRowFor(RequestStart));
     ASSERT_TRUE(XPointer::MoveTo(start.x, start.y));
     ASSERT_TRUE(XPointer::Click());
-    EXPECT_TRUE(launcher.WaitForExit(30000));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs)) << launcher.Report();
     const ULONGLONG deadline = GetTickCount64() + 30000;
     while (GetFileAttributesW(record.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline)
         Sleep(50);
@@ -99,7 +99,7 @@ SIZE_T PrivateBytesOf(HANDLE process) {
 TEST(Soak, TwoHundredRoundsOfUseDoNotGrowTheLaunchersMemory) {
     LauncherProcess launcher(TestPaths().launcher, L"");
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher.Report();
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
@@ -129,7 +129,7 @@ TEST(Soak, TwoHundredRoundsOfUseDoNotGrowTheLaunchersMemory) {
     EXPECT_LE(after, warmedUp + (256 << 10)) << "no more than 256 KB over 180 rounds";
     CloseHandle(process);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(launcher.WaitForExit(30000));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs)) << launcher.Report();
 }
 
 } // namespace

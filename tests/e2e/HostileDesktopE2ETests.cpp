@@ -14,7 +14,6 @@
 #include "KnownDlls.h"
 #include "LauncherProcess.h"
 #include "PeImage.h"
-#include "TracedLauncher.h"
 #include "XPointer.h"
 
 namespace {
@@ -77,9 +76,10 @@ TEST(HostileDesktop, ForgedNotificationsFromAnotherProgramRaiseNothingAndTheLaun
     // Wine's exception channel reports every exception raised in the process, handled or not: under Wine a
     // window procedure's access violation is swallowed by the callback dispatcher, where Windows may end
     // the process.
-    TracedLauncher launcher(LauncherCopyIn(folder, L"SkyreachForged.exe"), folder, L"+pid,warn+seh", L"");
+    LauncherProcess launcher(LauncherCopyIn(folder, L"SkyreachForged.exe"),
+                             LauncherOptions(folder, L"warn+seh"));
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher.Report();
 
     DWORD delivered = 0;
     const std::string tallies = RunForOutput(TestPaths().forger, &delivered);
@@ -88,14 +88,15 @@ TEST(HostileDesktop, ForgedNotificationsFromAnotherProgramRaiseNothingAndTheLaun
 
     DWORD_PTR answer = 0;
     EXPECT_TRUE(::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer))
-        << "the launcher still answers";
+        << "the launcher still answers\n"
+        << launcher.Report();
     EXPECT_TRUE(::IsWindowVisible(window));
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
-    EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs, &exitCode)) << launcher.Report();
     EXPECT_EQ(exitCode, 0u);
 
-    const std::vector<std::string> exceptions = ExceptionsIn(launcher.LogLines());
+    const std::vector<std::string> exceptions = ExceptionsIn(launcher.WineOutput());
     std::printf("exceptions raised in the launcher: %zu\n", exceptions.size());
     for (size_t i = 0; i < exceptions.size() && i < 5; ++i) {
         ADD_FAILURE() << exceptions[i];
@@ -143,13 +144,13 @@ std::vector<LoadedDll> LoadedDllsIn(const std::vector<std::string>& lines) {
 }
 
 // Waits until the launcher has loaded nothing more for a while: what an action loads has been loaded.
-void WaitUntilLoadingSettles(const TracedLauncher& launcher) {
+void WaitUntilLoadingSettles(const LauncherProcess& launcher) {
     const ULONGLONG deadline = ::GetTickCount64() + 20000;
-    size_t loaded = LoadedDllsIn(launcher.LogLines()).size();
+    size_t loaded = LoadedDllsIn(launcher.WineOutput()).size();
     ULONGLONG lastChange = ::GetTickCount64();
     while (::GetTickCount64() - lastChange < 1500 && ::GetTickCount64() < deadline) {
         ::Sleep(100);
-        const size_t now = LoadedDllsIn(launcher.LogLines()).size();
+        const size_t now = LoadedDllsIn(launcher.WineOutput()).size();
         if (now != loaded) {
             loaded = now;
             lastChange = ::GetTickCount64();
@@ -166,7 +167,7 @@ bool ClickAt(HWND window, int x, int y) {
 // What a player does: start the launcher (which sends its notice pane to the notice page), press a web
 // button, then the start button, which starts the patcher and ends the launcher. FALSE when the launcher
 // showed no window.
-bool StartNavigateAndClick(TracedLauncher& launcher) {
+bool StartNavigateAndClick(const LauncherProcess& launcher) {
     const HWND window = launcher.WaitForWindow();
     if (window == nullptr) {
         return false;
@@ -175,7 +176,8 @@ bool StartNavigateAndClick(TracedLauncher& launcher) {
     EXPECT_TRUE(ClickAt(window, 76, 27)) << "the home page button";
     WaitUntilLoadingSettles(launcher);
     EXPECT_TRUE(ClickAt(window, 413, 589)) << "the start button";
-    EXPECT_TRUE(launcher.WaitForExit(30000)) << "the start button ends the launcher";
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs)) << "the start button ends the launcher\n"
+                                                       << launcher.Report();
     XPointer::MoveTo(40, 40);
     return true;
 }
@@ -228,9 +230,9 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
 
     std::vector<LoadedDll> loaded;
     {
-        TracedLauncher survey(launcherPath, current, L"+pid,+loaddll,+module", L"");
-        ASSERT_TRUE(StartNavigateAndClick(survey));
-        loaded = LoadedDllsIn(survey.LogLines());
+        const LauncherProcess survey(launcherPath, LauncherOptions(current, L"+loaddll,+module"));
+        ASSERT_TRUE(StartNavigateAndClick(survey)) << survey.Report();
+        loaded = LoadedDllsIn(survey.WineOutput());
     }
     std::printf("the launcher loaded: %s\n", Joined(loaded).c_str());
 
@@ -269,10 +271,10 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
     ASSERT_FALSE(planted.empty());
 
     // Windows' search order for the planted names: a DLL of that name beside the program comes first.
-    TracedLauncher planting(launcherPath, current, L"+pid,+loaddll", overrides + L"=n,b");
-    EXPECT_TRUE(StartNavigateAndClick(planting)) << "the launcher shows its window";
+    const LauncherProcess planting(launcherPath, LauncherOptions(current, L"+loaddll", overrides + L"=n,b"));
+    EXPECT_TRUE(StartNavigateAndClick(planting)) << "the launcher shows its window\n" << planting.Report();
     std::printf("the launcher loaded, with the DLLs planted: %s\n",
-                Joined(LoadedDllsIn(planting.LogLines())).c_str());
+                Joined(LoadedDllsIn(planting.WineOutput())).c_str());
     for (const std::wstring& folder : {game, current}) {
         for (const std::wstring& marker : MarkersIn(folder)) {
             ADD_FAILURE() << "loaded from the folder: " << std::string(marker.begin(), marker.end());

@@ -6,6 +6,7 @@
 #include "Pictures.h"
 #include "PatcherRecord.h"
 #include "ScratchDirectory.h"
+#include "SingleInstance.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr wchar_t kMarkerName[] = L"B3340AE4-659E-4815-ACB3-EC7CD89B21C8";
-
 bool SameText(const std::wstring& a, const std::wstring& b) {
     return _wcsicmp(a.c_str(), b.c_str()) == 0;
 }
@@ -28,7 +27,7 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
 void CloseLauncher(HWND window, const LauncherProcess& launcher) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
-    EXPECT_TRUE(launcher.WaitForExit(30000, &exitCode));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs, &exitCode)) << launcher.Report();
 }
 
 class Launcher : public testing::Test {
@@ -41,10 +40,10 @@ protected:
     void EndWith(UINT message, const std::wstring& directory = L"") {
         const LauncherProcess* launcher = Start(directory);
         const HWND window = launcher->WaitForWindow();
-        ASSERT_NE(window, nullptr);
+        ASSERT_NE(window, nullptr) << launcher->Report();
         PostMessageW(window, message, 0, 0);
         DWORD exitCode = 1;
-        ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+        ASSERT_TRUE(launcher->WaitForExit(kLauncherExitMs, &exitCode)) << launcher->Report();
         EXPECT_EQ(exitCode, 0u);
     }
     std::vector<std::unique_ptr<LauncherProcess>> m_processes;
@@ -53,7 +52,7 @@ protected:
 TEST_F(Launcher, ShowsItsTitledSkinSizedWindowCentredOnTheWorkArea) {
     const LauncherProcess* launcher = Start();
     const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher->Report();
 
     wchar_t title[64] = {};
     GetWindowTextW(window, title, 64);
@@ -80,7 +79,7 @@ TEST_F(Launcher, ShowsItsTitledSkinSizedWindowCentredOnTheWorkArea) {
 TEST_F(Launcher, WindowIsCutToTheSkinsOutline) {
     const LauncherProcess* launcher = Start();
     const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher->Report();
 
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(GetWindowRgn(window, region), COMPLEXREGION);
@@ -112,7 +111,7 @@ TEST_F(Launcher, WindowIsCutToTheSkinsOutline) {
 TEST_F(Launcher, PaintsTheSkinOnScreen) {
     const LauncherProcess* launcher = Start();
     const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher->Report();
     RECT rect = {};
     GetWindowRect(window, &rect);
 
@@ -137,12 +136,12 @@ TEST_F(Launcher, PaintsTheSkinOnScreen) {
 TEST_F(Launcher, ASecondStartEndsAtOnceWithoutAWindow) {
     const LauncherProcess* first = Start();
     const HWND window = first->WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << first->Report();
 
     const LauncherProcess* second = Start();
-    EXPECT_EQ(second->WaitForWindow(30000), nullptr);
+    EXPECT_EQ(second->WaitForWindow(), nullptr) << second->Report();
     DWORD exitCode = 1;
-    EXPECT_TRUE(second->WaitForExit(1000, &exitCode));
+    EXPECT_TRUE(second->WaitForExit(0, &exitCode)) << second->Report();
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(IsWindow(window)) << "the first launcher stays";
     CloseLauncher(window, *first);
@@ -150,16 +149,16 @@ TEST_F(Launcher, ASecondStartEndsAtOnceWithoutAWindow) {
     // The marker ended with the first process, so the next start works again.
     const LauncherProcess* third = Start();
     const HWND again = third->WaitForWindow();
-    ASSERT_NE(again, nullptr);
+    ASSERT_NE(again, nullptr) << third->Report();
     CloseLauncher(again, *third);
 }
 
 TEST_F(Launcher, AnyProcessHoldingTheMarkerKeepsItOut) {
-    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, kMarkerName);
+    const HANDLE marker = CreateEventW(nullptr, FALSE, FALSE, kSingleInstanceMarkerName);
     ASSERT_NE(marker, nullptr);
     const LauncherProcess* launcher = Start();
-    EXPECT_EQ(launcher->WaitForWindow(30000), nullptr);
-    EXPECT_TRUE(launcher->WaitForExit(1000));
+    EXPECT_EQ(launcher->WaitForWindow(), nullptr) << launcher->Report();
+    EXPECT_TRUE(launcher->WaitForExit(0)) << launcher->Report();
     CloseHandle(marker);
 }
 
@@ -168,64 +167,65 @@ TEST_F(Launcher, AnyProcessHoldingTheMarkerKeepsItOut) {
 TEST(LauncherCrowd, TwentyStartsAtOnceLeaveOneLauncherFiveTimesOver) {
     constexpr int kCrowd = 20;
     for (int round = 0; round < 5; ++round) {
-        std::vector<PROCESS_INFORMATION> crowd(kCrowd);
-        for (PROCESS_INFORMATION& process : crowd) {
-            std::wstring commandLine = L"\"" + TestPaths().launcher + L"\"";
-            STARTUPINFOW startup = {};
-            startup.cb = sizeof startup;
-            ASSERT_TRUE(CreateProcessW(TestPaths().launcher.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &process));
+        std::vector<std::unique_ptr<LauncherProcess>> crowd;
+        for (int i = 0; i < kCrowd; ++i) {
+            LauncherOptions options;
+            options.suspended = true;
+            crowd.push_back(std::make_unique<LauncherProcess>(TestPaths().launcher, options));
+            ASSERT_TRUE(crowd.back()->Started());
         }
         const ULONGLONG start = GetTickCount64();
-        for (const PROCESS_INFORMATION& process : crowd)
-            ResumeThread(process.hThread);
+        for (const auto& launcher : crowd)
+            launcher->Resume();
 
-        std::vector<HANDLE> handles;
-        for (const PROCESS_INFORMATION& process : crowd)
-            handles.push_back(process.hProcess);
+        // The launchers that give way end on their own; the one that stays is the one still running once the
+        // others have ended.
+        const auto stillRunning = [&crowd] {
+            int running = 0;
+            for (const auto& launcher : crowd)
+                running += !launcher->WaitForExit(0);
+            return running;
+        };
         int running = kCrowd;
-        while (running > 1 && GetTickCount64() - start < 120000) {
-            running = 0;
-            for (HANDLE handle : handles)
-                running += WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+        while ((running = stillRunning()) > 1 && GetTickCount64() - start < 2 * kLauncherWindowMs)
             Sleep(20);
-        }
         const ULONGLONG settled = GetTickCount64() - start;
         EXPECT_EQ(running, 1) << "round " << round;
         int windows = 0;
-        for (const PROCESS_INFORMATION& process : crowd) {
+        for (const auto& launcher : crowd) {
             DWORD exitCode = STILL_ACTIVE;
-            GetExitCodeProcess(process.hProcess, &exitCode);
-            if (exitCode != STILL_ACTIVE) {
-                EXPECT_EQ(exitCode, 0u) << "round " << round;
+            if (launcher->WaitForExit(0, &exitCode)) {
+                EXPECT_EQ(exitCode, 0u) << "round " << round << "\n" << launcher->Report();
                 continue;
             }
-            const HWND window = WaitForLauncherWindow(process, 60000);
+            const HWND window = launcher->WaitForWindow();
             windows += window != nullptr;
             if (window)
                 PostMessageW(window, WM_CLOSE, 0, 0);
-            EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+            EXPECT_TRUE(launcher->WaitForExit(kLauncherExitMs)) << launcher->Report();
         }
         EXPECT_EQ(windows, 1) << "round " << round;
         std::printf("round %d: the other %d launchers ended %llu ms after the crowd started\n", round,
                     kCrowd - 1, settled);
-        for (PROCESS_INFORMATION& process : crowd) {
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
     }
 }
 
 TEST_F(Launcher, EnterAndEscapeLeaveTheWindowOpen) {
     const LauncherProcess* launcher = Start();
     const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
-    // Posted, the keys pass through the launcher's message loop as typed keys would.
+    ASSERT_NE(window, nullptr) << launcher->Report();
+    // Posted, the keys pass through the launcher's message loop as typed keys would. A minimise request
+    // posted behind them is handled only after them, and only if the window is still open by then.
     PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     PostMessageW(window, WM_KEYUP, VK_RETURN, 0xC01C0001);
     PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
-    EXPECT_FALSE(launcher->WaitForExit(3000));
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    const ULONGLONG deadline = GetTickCount64() + kLauncherExitMs;
+    while (!IsIconic(window) && !launcher->WaitForExit(20) && GetTickCount64() < deadline) {
+    }
+    ASSERT_TRUE(IsIconic(window)) << "the keys ended the launcher\n" << launcher->Report();
+    ShowWindow(window, SW_RESTORE);
     EXPECT_TRUE(IsWindowVisible(window));
     CloseLauncher(window, *launcher);
 }
@@ -244,7 +244,7 @@ TEST_F(Launcher, RenamedExecutableWritesItsSwitchesUnderItsNewName) {
 
     LauncherProcess launcher(renamed, directory);
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher.Report();
     CloseLauncher(window, launcher);
     ExpectFeatureValues(L"SkyreachRenamed.exe");
     ExpectFeatureValues(L"SkyreachLauncher.exe");
@@ -298,11 +298,11 @@ TEST_F(Launcher, TwoStartRequestsStartThePatcherOnce) {
 
     const LauncherProcess* launcher = Start(directory);
     const HWND window = launcher->WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher->Report();
     EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
     EXPECT_TRUE(SendNotifyMessageW(window, LM_START, 0, 0));
     DWORD exitCode = 1;
-    ASSERT_TRUE(launcher->WaitForExit(30000, &exitCode));
+    ASSERT_TRUE(launcher->WaitForExit(kLauncherExitMs, &exitCode)) << launcher->Report();
     EXPECT_EQ(exitCode, 0u);
     // Whatever the launcher started has started by the time it ended; wait for it to finish.
     const ULONGLONG deadline = GetTickCount64() + 30000;

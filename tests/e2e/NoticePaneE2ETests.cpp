@@ -50,7 +50,7 @@ BOOL CALLBACK CollectTexts(HWND child, LPARAM context) {
 TEST(NoticePane, FillsItsPlaceBetweenTheButtons) {
     LauncherProcess launcher(TestPaths().launcher, L"");
     const HWND window = launcher.WaitForWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << launcher.Report();
     const HWND pane = GetDlgItem(window, 112);
     ASSERT_NE(pane, nullptr);
     const RECT expectedPane = {17, 57, 812, 521};
@@ -63,7 +63,7 @@ TEST(NoticePane, FillsItsPlaceBetweenTheButtons) {
     const RECT controlRect = RectIn(control, pane);
     EXPECT_TRUE(EqualRect(&controlRect, &expectedControl));
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(launcher.WaitForExit(30000));
+    EXPECT_TRUE(launcher.WaitForExit(kLauncherExitMs)) << launcher.Report();
 }
 
 // A copy of the launcher for which Wine's per-program DLL overrides switch off the web-browser control's
@@ -99,7 +99,8 @@ TEST(NoticePane, WithoutTheBrowserControlTheLauncherSaysSoAndEnds) {
 
     PostMessageW(search.found, WM_COMMAND, IDOK, 0);
     DWORD exitCode = 1;
-    ASSERT_TRUE(launcher.WaitForExit(30000, &exitCode)) << "the launcher ends";
+    ASSERT_TRUE(launcher.WaitForExit(kLauncherExitMs, &exitCode)) << "the launcher ends\n"
+                                                                  << launcher.Report();
     EXPECT_EQ(exitCode, 0u);
 }
 
