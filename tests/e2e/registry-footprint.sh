@@ -26,15 +26,32 @@ snapshot HKLM "$work/machine.before"
 snapshot HKCU "$work/user.before"
 
 (cd "$work" && "$here/../../tools/wine/run.sh" "$work/$name") &
+launcher=$!
+running() { kill -0 "$launcher" 2>/dev/null; }
+# Polled on evidence, each within a minute: the window showing, then the launcher ending.
 window=
 for _ in $(seq 600); do
     window=$(xdotool search --onlyvisible --name '^Skyreach Launcher$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    running || break
     sleep 0.1
 done
 [ -n "$window" ] || { echo "FAIL: the launcher showed no window"; exit 1; }
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+F4
-wait
+# Alt+F4 goes to the window that has the keyboard focus, which a busy machine may give it late: the keys
+# are pressed again every two seconds while the window is still there.
+for attempt in $(seq 600); do
+    running || break
+    if [ $((attempt % 20)) -eq 1 ] && xdotool getwindowname "$window" >/dev/null 2>&1; then
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        xdotool key alt+F4
+    fi
+    sleep 0.1
+done
+if running; then
+    echo "FAIL: the launcher did not end on Alt+F4"
+    kill "$launcher"
+    exit 1
+fi
+wait "$launcher"
 
 snapshot HKLM "$work/machine.after"
 snapshot HKCU "$work/user.after"

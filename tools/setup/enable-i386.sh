@@ -9,6 +9,11 @@
 # It changes the machine only where 32-bit Wine does not run already, and only in two places it owns:
 # the emulator at /usr/local/lib/skyreach/qemu-i386 and the binfmt_misc entry "skyreach-i386". Entries
 # of anybody else are left as they are. `enable-i386.sh --undo` removes exactly those two.
+#
+# `enable-i386.sh --force` registers the emulator even where 32-bit programs run natively, so that a
+# developer on such a machine runs the tests the way a machine without 32-bit support does: binfmt_misc
+# entries are tried before the kernel's own loader, so every 32-bit program then starts under QEMU, until
+# `enable-i386.sh --undo`.
 set -euo pipefail
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -82,14 +87,22 @@ fetch_emulator() {
     echo "Installed $emulator: $("$emulator" --version | head -n 1)"
 }
 
-if [ "${1:-}" = --undo ]; then
+case "${1:-}" in
+--undo)
     undo
     exit 0
-fi
-
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    exit 0
-fi
+    ;;
+--force) ;;
+"")
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        exit 0
+    fi
+    ;;
+*)
+    echo "usage: $0 [--force | --undo]" >&2
+    exit 2
+    ;;
+esac
 
 [ -x "$emulator" ] || fetch_emulator
 
@@ -105,3 +118,6 @@ if [ ! -e "$entry" ]; then
 fi
 
 /usr/lib/wine/wine --version >/dev/null 2>&1 || { echo "32-bit programs still do not run" >&2; exit 1; }
+if [ "${1:-}" = --force ]; then
+    echo "Every 32-bit program now starts under $emulator, also where the kernel could run it; enable-i386.sh --undo ends that."
+fi
