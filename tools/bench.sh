@@ -31,7 +31,8 @@ export SKYREACH_USE_DISPLAY=":$(tr -d '[:space:]' <"$report.display")"
 # Where the kernel runs no 32-bit code, an emulator registered with binfmt_misc runs it (README.md).
 emulated=()
 for entry in /proc/sys/fs/binfmt_misc/*; do
-    if [ -f "$entry" ] && grep -qx enabled "$entry" && grep -q '^interpreter .*qemu-i386' "$entry"; then
+    case ${entry##*/} in register | status) continue ;; esac
+    if grep -qx enabled "$entry" && grep -q '^interpreter .*qemu-i386' "$entry"; then
         emulated=(--emulated)
     fi
 done
