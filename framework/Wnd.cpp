@@ -1,7 +1,5 @@
 #include "Wnd.h"
 
-#include <commctrl.h>
-
 #include "PendingBinding.h"
 #include "WinApp.h"
 
@@ -76,13 +74,18 @@ BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, 
 }
 
 // A window's messages are handled on its own thread, so only a window of this thread can be subclassed.
+// The window procedure is replaced, as the classic frameworks do: the procedure finds its object with one
+// look-up in the process's own binding map, where the common controls' subclassing reads a window property
+// for every message, which some platforms (Wine) serve through their window server at many times the cost.
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (m_hWnd != nullptr || !::IsWindow(hWnd) ||
         ::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId() ||
         !Bind(hWnd, Binding::Subclass)) {
         return FALSE;
     }
-    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassedWindowProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassedWindowProc)));
+    if (m_pfnSuper == nullptr) {
         Unbind();
         return FALSE;
     }
@@ -116,11 +119,16 @@ void CWnd::Unbind() {
     if (CWinApp* const pApp = AfxGetApp()) {
         pApp->m_windowBindings.Remove(m_hWnd);
     }
-    if (m_binding == Binding::Subclass) {
-        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassedWindowProc, 0);
+    // A subclass made after ours calls our procedure through the pointer it kept: putting the earlier one
+    // back over it would take it out of the chain. Ours then stays, and passes on what still comes.
+    if (m_binding == Binding::Subclass && m_pfnSuper != nullptr &&
+        ::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) ==
+            reinterpret_cast<LONG_PTR>(&CWnd::SubclassedWindowProc)) {
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_hWnd = nullptr;
     m_binding = Binding::None;
+    m_pfnSuper = nullptr;
 }
 
 LRESULT CALLBACK CWnd::FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,9 +146,12 @@ LRESULT CALLBACK CWnd::FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wPara
                 : ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::SubclassedWindowProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR dwRefData) {
-    return reinterpret_cast<CWnd*>(dwRefData)->RouteMessage(message, wParam, lParam);
+// Without its object (unbound at WM_NCDESTROY under a later subclass, which may still pass messages down),
+// the window is past its end and the default procedure answers, as in the classic frameworks.
+LRESULT CALLBACK CWnd::SubclassedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* const pWnd = FromHandlePermanent(hWnd);
+    return pWnd ? pWnd->RouteMessage(message, wParam, lParam)
+                : ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -165,7 +176,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_binding == Binding::Subclass) {
-        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
     }
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }

@@ -35,6 +35,10 @@ public:
                   const RECT& rect, CWnd* pParentWnd, UINT nID);
     BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID);
+    // Binds the object to a window of this thread that the framework did not create from its own class,
+    // by putting the framework's procedure in place of the window's own; the window's procedure then does
+    // the default processing. At WM_NCDESTROY that procedure is put back, unless another subclass has
+    // replaced ours since.
     BOOL SubclassWindow(HWND hWnd);
     BOOL DestroyWindow();
 
@@ -114,18 +118,20 @@ private:
 
     friend LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon);
     static LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                 UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
+    static LRESULT CALLBACK SubclassedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static bool IsFrameworkClass(LPCWSTR lpszClassName);
 
     // false without an application object, or when hWnd is bound already.
     bool Bind(HWND hWnd, Binding binding);
+    // Removes the binding and, for a subclassed window, puts back the procedure ours replaced.
     void Unbind();
     // Keeps the message current for Default() while WindowProc runs, and unbinds after WM_NCDESTROY.
     LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     Binding m_binding = Binding::None;
+    // The procedure that had the window before our subclass: default processing goes on there.
+    WNDPROC m_pfnSuper = nullptr;
     MSG m_currentMsg = {};
 };
 
