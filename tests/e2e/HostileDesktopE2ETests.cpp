@@ -83,7 +83,7 @@ TEST(HostileDesktop, ForgedNotificationsFromAnotherProgramRaiseNothingAndTheLaun
 
     DWORD delivered = 0;
     const std::string tallies = RunForOutput(TestPaths().forger, &delivered);
-    std::printf("forged notifications, per message: delivered sent\n%s", tallies.c_str());
+    std::printf("forged notifications, per message, way and thread: delivered sent\n%s", tallies.c_str());
     EXPECT_GT(static_cast<int>(delivered), 0) << "the launcher received forged notifications";
 
     DWORD_PTR answer = 0;
