@@ -57,7 +57,8 @@ protected:
     void OnStatusTextChangeEvent(BSTR bstrText);
     void OnTitleChangeEvent(BSTR bstrText);
     // The new window the control may be handed back is left alone, so it is taken as any variant.
-    void OnNewWindow3Event(VARIANT* ppDisp, VARIANT_BOOL* pCancel, long nFlags, BSTR bstrUrlContext, BSTR bstrUrl);
+    void OnNewWindow3Event(VARIANT* ppDisp, VARIANT_BOOL* pCancel, long nFlags, BSTR bstrUrlContext,
+                           BSTR bstrUrl);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -53,6 +53,8 @@ bool IsWebAddress(const wchar_t* address) {
         return false;
     }
     const wchar_t* const rest = scheme + schemeLength + 1;
-    return EqualsIgnoringCase(scheme, L"http", schemeLength) || EqualsIgnoringCase(scheme, L"https", schemeLength) ||
-           (EqualsIgnoringCase(scheme, L"about", schemeLength) && EqualsIgnoringCase(rest, L"blank", Length(rest)));
+    return EqualsIgnoringCase(scheme, L"http", schemeLength) ||
+           EqualsIgnoringCase(scheme, L"https", schemeLength) ||
+           (EqualsIgnoringCase(scheme, L"about", schemeLength) &&
+            EqualsIgnoringCase(rest, L"blank", Length(rest)));
 }

@@ -433,31 +433,56 @@ TEST_F(BrowserPaneTest, ArgumentsInTheWrongFormAreRefusedBeforeTheyAreRead) {
         const wchar_t* url;
     } const cases[] = {
         {"a boolean by value for a navigation's cancel reference",
-         [&] { return navigation(topLevel, webAddress, booleanByValue); }, DISP_E_TYPEMISMATCH, {}, nullptr},
+         [&] { return navigation(topLevel, webAddress, booleanByValue); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
         {"a variant reference for a navigation's cancel reference",
-         [&] { return navigation(topLevel, webAddress, variantReference); }, DISP_E_TYPEMISMATCH, {}, nullptr},
+         [&] { return navigation(topLevel, webAddress, variantReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
         {"a boolean by value for a new window's cancel reference",
          [&] { return newWindow(booleanByValue, [](EventCall& c) { c.Bstr(L"http://x/"); }); },
-         DISP_E_TYPEMISMATCH, {}, nullptr},
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
         {"a boolean reference for the navigating object",
-         [&] { return navigation(booleanReference, webAddress, cancelReference); }, DISP_E_TYPEMISMATCH, {},
+         [&] { return navigation(booleanReference, webAddress, cancelReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
          nullptr},
         {"a boolean reference for a status text",
-         [&] { return EventCall().Claimed(VT_BOOL | VT_BYREF, &decoy).Invoke(pane, DISPID_STATUSTEXTCHANGE); },
-         DISP_E_TYPEMISMATCH, {}, nullptr},
+         [&] {
+             return EventCall().Claimed(VT_BOOL | VT_BYREF, &decoy).Invoke(pane, DISPID_STATUSTEXTCHANGE);
+         },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
         {"a boolean reference for a new window's address",
-         [&] { return newWindow(cancelReference, booleanReference); }, DISP_E_TYPEMISMATCH, {}, nullptr},
+         [&] { return newWindow(cancelReference, booleanReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
         {"a string by value for the address variant",
-         [&] { return navigation(topLevel, [](EventCall& c) { c.Bstr(L"http://by.value/"); }, cancelReference); },
-         S_OK, {BRN_BEFORENAVIGATE2}, L"http://by.value/"},
+         [&] {
+             return navigation(
+                 topLevel, [](EventCall& c) { c.Bstr(L"http://by.value/"); }, cancelReference);
+         },
+         S_OK,
+         {BRN_BEFORENAVIGATE2},
+         L"http://by.value/"},
         {"a boolean reference for the address variant",
-         [&] { return navigation(topLevel, booleanReference, cancelReference); }, S_OK, {BRN_BEFORENAVIGATE2},
+         [&] { return navigation(topLevel, booleanReference, cancelReference); },
+         S_OK,
+         {BRN_BEFORENAVIGATE2},
          L""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_parent.m_seen.clear();
         cancel = 7;
+        decoy = 7;
         EXPECT_EQ(c.fire(), c.answer);
         EXPECT_EQ(Codes(), c.codes);
         if (c.url != nullptr && !m_parent.m_seen.empty()) {

@@ -71,9 +71,16 @@ Run g_run;
 
 // Addresses as a notice page could name them.
 const wchar_t* const kRefused[] = {
-    L"file:///C:/windows/win.ini", L"FILE://c:/windows", L"skyreachtest:launch", L"C:\\windows\\notepad.exe",
-    L"\\\\host\\share\\x.exe", L"javascript:alert(1)", L"res://ieframe.dll/navcancl.htm",
-    L"mk:@MSITStore:C:\\x.chm::/x.htm", L"ms-settings:", L"search-ms:query=x",
+    L"file:///C:/windows/win.ini",
+    L"FILE://c:/windows",
+    L"skyreachtest:launch",
+    L"C:\\windows\\notepad.exe",
+    L"\\\\host\\share\\x.exe",
+    L"javascript:alert(1)",
+    L"res://ieframe.dll/navcancl.htm",
+    L"mk:@MSITStore:C:\\x.chm::/x.htm",
+    L"ms-settings:",
+    L"search-ms:query=x",
 };
 
 // Sends the pane to the address, then to a web page of the loopback server, and keeps what the window
@@ -100,7 +107,8 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
     }
     ::KillTimer(nullptr, timer);
     g_run.start = g_answers;
-    auto* const pane = dynamic_cast<SimpleBrowser*>(CWnd::FromHandlePermanent(::GetDlgItem(window, kNoticePaneId)));
+    auto* const pane =
+        dynamic_cast<SimpleBrowser*>(CWnd::FromHandlePermanent(::GetDlgItem(window, kNoticePaneId)));
     if (pane != nullptr) {
         int index = 0;
         for (const wchar_t* address : kRefused) {
@@ -109,7 +117,8 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
         g_run.navigations.push_back(Navigate(*pane, g_server->Url(L"/web").c_str(), ++index));
         g_run.requests = g_server->Requests();
 
-        // Wine's control never asks for a new window: the request is handed to the pane as the control hands it.
+        // Wine's control never asks for a new window: the request is handed to the pane as the control hands
+        // it.
         const size_t first = g_answers.size();
         std::vector<const wchar_t*> newWindows(std::begin(kRefused), std::end(kRefused));
         newWindows.push_back(L"https://popup.example/");
@@ -137,8 +146,8 @@ std::string Narrow(const std::wstring& text) {
 std::string Described(const std::vector<Answer>& answers) {
     std::string text;
     for (const Answer& a : answers) {
-        text += " [code " + std::to_string(a.code) + " " + Narrow(a.url) + " answered " + std::to_string(a.result) +
-                "]";
+        text += " [code " + std::to_string(a.code) + " " + Narrow(a.url) + " answered " +
+                std::to_string(a.result) + "]";
     }
     return text;
 }
@@ -182,7 +191,8 @@ TEST(LauncherNavigation, ThePaneGoesToTheWebOnlyAndNoNewWindowLeavesIt) {
             EXPECT_FALSE(Contains(attempt.answers, BRN_DOWNLOADBEGIN)) << "nothing is fetched";
         }
     }
-    EXPECT_NE(std::find(g_run.requests.begin(), g_run.requests.end(), "GET /web HTTP/1.1"), g_run.requests.end())
+    EXPECT_NE(std::find(g_run.requests.begin(), g_run.requests.end(), "GET /web HTTP/1.1"),
+              g_run.requests.end())
         << "the web page was fetched";
 
     ASSERT_EQ(g_run.newWindows.size(), std::size(kRefused) + 1);
@@ -218,8 +228,9 @@ TEST(WebAddress, TheSystemsParserFindsTheSameSchemes) {
             DWORD scheme = URL_SCHEME_INVALID;
             uri->GetScheme(&scheme);
             // about:blank as a whole, not another page of that scheme nor one with more to it.
-            const bool blank = scheme == URL_SCHEME_ABOUT && _wcsicmp(PartOf(uri, &IUri::GetPath).c_str(), L"blank") == 0 &&
-                               PartOf(uri, &IUri::GetFragment).empty() && PartOf(uri, &IUri::GetQuery).empty();
+            const bool blank =
+                scheme == URL_SCHEME_ABOUT && _wcsicmp(PartOf(uri, &IUri::GetPath).c_str(), L"blank") == 0 &&
+                PartOf(uri, &IUri::GetFragment).empty() && PartOf(uri, &IUri::GetQuery).empty();
             web = scheme == URL_SCHEME_HTTP || scheme == URL_SCHEME_HTTPS || blank;
         }
         EXPECT_EQ(web, c.web) << "the system's parser";

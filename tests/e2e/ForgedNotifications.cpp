@@ -55,7 +55,8 @@ public:
         BOOL delivered = FALSE;
         switch (way) {
         case Way::Sent:
-            delivered = ::SendMessageTimeoutW(to, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+            delivered =
+                ::SendMessageTimeoutW(to, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
             break;
         case Way::Posted:
             delivered = ::PostMessageW(to, message, wParam, lParam);
@@ -77,8 +78,8 @@ public:
             if (tally.sent == 0) {
                 continue;
             }
-            std::printf("%s/%s/%s %d %d\n", tally.name.c_str(), kWayNames[static_cast<int>(tally.way)], m_thread,
-                        tally.delivered, tally.sent);
+            std::printf("%s/%s/%s %d %d\n", tally.name.c_str(), kWayNames[static_cast<int>(tally.way)],
+                        m_thread, tally.delivered, tally.sent);
             delivered += tally.delivered;
         }
         return delivered;

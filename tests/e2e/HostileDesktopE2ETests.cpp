@@ -126,7 +126,8 @@ struct LoadedDll {
 // which the loader starts with a non-null reserved argument (a DLL loaded later gets a null one).
 bool EndsStartupOfAnImportedDll(const std::string& line) {
     return line.find(":module:MODULE_InitDLL (") != std::string::npos &&
-           line.find(",PROCESS_ATTACH,") != std::string::npos && line.find(") - RETURN") != std::string::npos &&
+           line.find(",PROCESS_ATTACH,") != std::string::npos &&
+           line.find(") - RETURN") != std::string::npos &&
            line.find(",PROCESS_ATTACH,00000000)") == std::string::npos;
 }
 
@@ -242,15 +243,16 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
         loaded = LoadedDllsIn(survey.LogLines());
     }
     std::printf("the launcher loaded: %s\n", Joined(loaded).c_str());
-    ASSERT_TRUE(std::any_of(loaded.begin(), loaded.end(), [](const LoadedDll& dll) { return dll.beforeFirstInstruction; }))
-        << "the trace shows where the program's first instruction runs";
+    ASSERT_TRUE(std::any_of(loaded.begin(), loaded.end(), [](const LoadedDll& dll) {
+        return dll.beforeFirstInstruction;
+    })) << "the trace shows where the program's first instruction runs";
 
-    // What the loader maps before the program's first instruction, only the load configuration can keep in the
-    // system directory: Windows 10 1607 and later apply its DependentLoadFlags there, and Wine reads none. Those
-    // names stay unplanted here, except the launcher's own imports, which must all be known DLLs; the import
-    // table test shows the flag in the executable. Every other name is planted, the DLLs that the platform
-    // loads on the launcher's behalf included: Wine looks for what its own DLLs delay-load in the program's
-    // folder first, whatever the program asked for.
+    // What the loader maps before the program's first instruction, only the load configuration can keep in
+    // the system directory: Windows 10 1607 and later apply its DependentLoadFlags there, and Wine reads
+    // none. Those names stay unplanted here, except the launcher's own imports, which must all be known DLLs;
+    // the import table test shows the flag in the executable. Every other name is planted, the DLLs that the
+    // platform loads on the launcher's behalf included: Wine looks for what its own DLLs delay-load in the
+    // program's folder first, whatever the program asked for.
     std::set<std::string> ownImports;
     for (const std::string& imported : PeImage(launcherPath).ImportedDlls()) {
         ownImports.insert(LowerCase(imported));
@@ -263,7 +265,8 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
         if (IsProgram(dll.name)) {
             continue;
         }
-        if (IsKnownDllEverywhere(dll.name) || (dll.beforeFirstInstruction && ownImports.count(dll.name) == 0)) {
+        if (IsKnownDllEverywhere(dll.name) ||
+            (dll.beforeFirstInstruction && ownImports.count(dll.name) == 0)) {
             (IsKnownDllEverywhere(dll.name) ? known : beforeFirstInstruction).push_back(dll.name);
             continue;
         }

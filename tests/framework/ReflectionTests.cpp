@@ -138,7 +138,8 @@ TEST_F(ReflectionTest, OnlyTheDirectParentReflectsToAControl) {
     ASSERT_TRUE(middle.CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 30, 100, 80),
                                 &m_parent, kButtonId + 1));
     COwnerDrawnButton grandchild;
-    ASSERT_TRUE(grandchild.Create(L"Deep", BS_OWNERDRAW | WS_VISIBLE, CRect(0, 0, 60, 20), &middle, kButtonId));
+    ASSERT_TRUE(
+        grandchild.Create(L"Deep", BS_OWNERDRAW | WS_VISIBLE, CRect(0, 0, 60, 20), &middle, kButtonId));
     const CClientDC dc(&grandchild);
     NMHDR header = {grandchild.m_hWnd, kButtonId, static_cast<UINT>(NM_CLICK)};
     DRAWITEMSTRUCT drawItem = {};
@@ -171,7 +172,8 @@ TEST_F(ReflectionTest, OnlyTheDirectParentReflectsToAControl) {
             grandchild.m_colorKind = 0xFFFF;
             grandchild.m_drawCount = 0;
             to->SendMessage(c.message, c.wParam, c.lParam);
-            EXPECT_EQ(c.reached(), to == &middle) << (to == &middle ? "from its parent" : "from its grandparent");
+            EXPECT_EQ(c.reached(), to == &middle)
+                << (to == &middle ? "from its parent" : "from its grandparent");
         }
     }
 }

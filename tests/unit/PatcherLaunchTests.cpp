@@ -42,8 +42,8 @@ TEST(PatcherCommand, FillsItsBuffersToTheLastCharacterAndNoFurther) {
     const struct {
         size_t directoryLength;
         bool fits;
-    } cases[] = {{0, false}, {1, true}, {4077, true}, {4078, true}, {4079, false}, {4080, false}, {4093, false},
-                 {4096, false}};
+    } cases[] = {{0, false},    {1, true},     {4077, true},  {4078, true},
+                 {4079, false}, {4080, false}, {4093, false}, {4096, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.directoryLength);
         const std::wstring directory(c.directoryLength, L'd');
@@ -100,8 +100,8 @@ private:
         ::SetLastError(s_shellError);
         return reinterpret_cast<HINSTANCE>(s_shellResult);
     }
-    static BOOL WINAPI Process(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                              DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
+    static BOOL WINAPI Process(LPCWSTR, LPWSTR commandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                               BOOL, DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW, LPPROCESS_INFORMATION) {
         s_processes.push_back(commandLine ? commandLine : L"");
         ::SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
@@ -112,8 +112,8 @@ private:
     CImportHook m_process;
 };
 
-// What is started after the shell's answer, and whether anything is when the current directory cannot be read:
-// the player's refusal at the shell is final, and without a directory there is no patcher to name.
+// What is started after the shell's answer, and whether anything is when the current directory cannot be
+// read: the player's refusal at the shell is final, and without a directory there is no patcher to name.
 TEST(PatcherLaunch, StartsDirectlyOnlyWhenTheShellFailedWithoutARefusal) {
     const CLaunchSystem system;
     ASSERT_TRUE(system.Installed());
@@ -130,16 +130,39 @@ TEST(PatcherLaunch, StartsDirectlyOnlyWhenTheShellFailedWithoutARefusal) {
         Starts processes;
     } cases[] = {
         {"the shell starts it", game, 0, 42, 0, {path}, {}},
-        {"the shell finds no program", game, 0, SE_ERR_FNF, ERROR_FILE_NOT_FOUND, {path}, {L"\"" + path + L"\""}},
-        {"the shell has no association", game, 0, SE_ERR_NOASSOC, ERROR_NO_ASSOCIATION, {path}, {L"\"" + path + L"\""}},
-        {"the player declines the elevation prompt", game, 0, SE_ERR_ACCESSDENIED, ERROR_CANCELLED, {path}, {}},
+        {"the shell finds no program",
+         game,
+         0,
+         SE_ERR_FNF,
+         ERROR_FILE_NOT_FOUND,
+         {path},
+         {L"\"" + path + L"\""}},
+        {"the shell has no association",
+         game,
+         0,
+         SE_ERR_NOASSOC,
+         ERROR_NO_ASSOCIATION,
+         {path},
+         {L"\"" + path + L"\""}},
+        {"the player declines the elevation prompt",
+         game,
+         0,
+         SE_ERR_ACCESSDENIED,
+         ERROR_CANCELLED,
+         {path},
+         {}},
         {"the shell denies access", game, 0, SE_ERR_ACCESSDENIED, ERROR_ACCESS_DENIED, {path}, {}},
         {"the player cancels the security warning", game, 0, 0, ERROR_CANCELLED, {path}, {}},
         {"the current directory cannot be read", game, ERROR_ACCESS_DENIED, 42, 0, {}, {}},
         {"a current directory of 4,093 characters", std::wstring(4093, L'd'), 0, 42, 0, {}, {}},
         {"a current directory of 4,094 characters", std::wstring(4094, L'd'), 0, 42, 0, {}, {}},
         {"a current directory of 4,095 characters", std::wstring(4095, L'd'), 0, 42, 0, {}, {}},
-        {"a current directory of 4,096 characters, longer than the buffer", std::wstring(4096, L'd'), 0, 42, 0, {},
+        {"a current directory of 4,096 characters, longer than the buffer",
+         std::wstring(4096, L'd'),
+         0,
+         42,
+         0,
+         {},
          {}},
     };
     for (const auto& c : cases) {

@@ -86,7 +86,8 @@ TEST(SingleInstance, AMarkerThatMayNotBeOpenedKeepsThisProcessOutAndOtherFailure
     } cases[] = {
         {"opening is denied", ERROR_ACCESS_DENIED, 0, false, FALSE},
         {"no marker, and creating it is denied", ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, true, FALSE},
-        {"the name belongs to an object of another kind", ERROR_INVALID_HANDLE, ERROR_INVALID_HANDLE, true, TRUE},
+        {"the name belongs to an object of another kind", ERROR_INVALID_HANDLE, ERROR_INVALID_HANDLE, true,
+         TRUE},
         {"no marker, and no memory to make one", ERROR_FILE_NOT_FOUND, ERROR_NOT_ENOUGH_MEMORY, true, TRUE},
     };
     for (const auto& c : cases) {
