@@ -54,7 +54,7 @@ size_t CountOf(UINT code, size_t from = 0) {
 }
 
 struct Attempt {
-    const wchar_t* address;
+    std::wstring address;
     std::vector<Answer> answers; // from its first notification until the next address's
 };
 
@@ -85,9 +85,9 @@ const wchar_t* const kRefused[] = {
 
 // Sends the pane to the address, then to a web page of the loopback server, and keeps what the window
 // answered until that page had loaded: whatever the first address set off has happened by then.
-Attempt Navigate(SimpleBrowser& pane, const wchar_t* address, int index) {
+Attempt Navigate(SimpleBrowser& pane, const std::wstring& address, int index) {
     const size_t first = g_answers.size();
-    pane.Navigate(address);
+    pane.Navigate(address.c_str());
     WaitUntil([&] { return CountOf(BRN_BEFORENAVIGATE2, first) > 0; });
     const std::wstring next = g_server->Url((L"/after/" + std::to_wstring(index)).c_str());
     const size_t second = g_answers.size();
@@ -114,7 +114,7 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
         for (const wchar_t* address : kRefused) {
             g_run.navigations.push_back(Navigate(*pane, address, ++index));
         }
-        g_run.navigations.push_back(Navigate(*pane, g_server->Url(L"/web").c_str(), ++index));
+        g_run.navigations.push_back(Navigate(*pane, g_server->Url(L"/web"), ++index));
         g_run.requests = g_server->Requests();
 
         // Wine's control never asks for a new window: the request is handed to the pane as the control hands
@@ -180,6 +180,15 @@ TEST(LauncherNavigation, ThePaneGoesToTheWebOnlyAndNoNewWindowLeavesIt) {
     EXPECT_EQ(starts[1].result, 0);
 
     ASSERT_EQ(g_run.navigations.size(), std::size(kRefused) + 1) << "the pane was not found";
+    const auto cancelled = [](const std::vector<Answer>& answers) {
+        return std::count_if(answers.begin(), answers.end(), [](const Answer& a) { return a.result != 0; });
+    };
+    std::printf("navigations tried %zu, answered with a cancel %ld; new windows tried %zu, answered with a "
+                "cancel %ld\n",
+                g_run.navigations.size(),
+                static_cast<long>(std::count_if(g_run.navigations.begin(), g_run.navigations.end(),
+                                                [&](const Attempt& a) { return cancelled(a.answers) > 0; })),
+                g_run.newWindows.size(), static_cast<long>(cancelled(g_run.newWindowAnswers)));
     for (const Attempt& attempt : g_run.navigations) {
         const bool web = &attempt == &g_run.navigations.back();
         SCOPED_TRACE(Narrow(attempt.address) + ":" + Described(attempt.answers));
