@@ -3,8 +3,21 @@
 #include <shellapi.h>
 #include <cwchar>
 
+namespace {
+
+// The shell did not fail to start the patcher: the player declined to let it run, at a security warning
+// for a downloaded program or at an elevation prompt.
+bool PlayerRefused(INT_PTR shellResult, DWORD shellError) {
+    return shellResult == SE_ERR_ACCESSDENIED || shellError == ERROR_CANCELLED;
+}
+
+} // namespace
+
 BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command) {
     const size_t directoryLength = std::wcslen(directory);
+    if (directoryLength == 0) {
+        return FALSE;
+    }
     const size_t pathLength = directoryLength + 1 + std::wcslen(kPatcherFileName);
     // The quoted command line is the longer of the two: the path, two quotes and the terminator.
     if (pathLength + 3 > kPatcherPathCapacity) {
@@ -23,8 +36,10 @@ BOOL BuildPatcherCommand(const wchar_t* directory, PATCHER_COMMAND& command) {
 void LaunchPatcher(HWND owner) {
     wchar_t directory[kPatcherPathCapacity] = {};
     const DWORD length = ::GetCurrentDirectoryW(kPatcherPathCapacity, directory);
+    // Without its directory there is no patcher to name: a bare "\patcher_qz.exe" is one at the root of the
+    // drive, whoever put it there.
     if (length == 0 || length >= kPatcherPathCapacity) {
-        directory[0] = L'\0';
+        return;
     }
 
     PATCHER_COMMAND command = {};
@@ -34,7 +49,9 @@ void LaunchPatcher(HWND owner) {
 
     const auto shellResult = reinterpret_cast<INT_PTR>(
         ::ShellExecuteW(owner, nullptr, command.path, nullptr, nullptr, SW_SHOWNORMAL));
-    if (shellResult > 32) {
+    const DWORD shellError = ::GetLastError();
+    // Starting it directly after a refusal would run what the player just declined.
+    if (shellResult > 32 || PlayerRefused(shellResult, shellError)) {
         return;
     }
 

@@ -21,11 +21,16 @@ BOOL ClaimSingleInstanceMarker(const wchar_t* name, const MARKER_CALLS& calls) {
         ::CloseHandle(other);
         return FALSE;
     }
+    // A marker this process may not open is there all the same: a launcher of another user in this
+    // session, or one running elevated, holds it.
+    if (::GetLastError() == ERROR_ACCESS_DENIED) {
+        return FALSE;
+    }
     BOOL existed = FALSE;
     const HANDLE marker = calls.create(name, &existed);
     if (existed) {
         ::CloseHandle(marker);
         return FALSE;
     }
-    return TRUE;
+    return marker != nullptr || ::GetLastError() != ERROR_ACCESS_DENIED;
 }

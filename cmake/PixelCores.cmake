@@ -6,6 +6,7 @@ set(SKYREACH_PIXEL_CORE_SOURCES
     controls/BuiltInProgressSkin.cpp
     controls/FaceChoice.cpp
     controls/ProgressGeometry.cpp
+    ui/WebAddress.cpp
     ui/skin/SkinKeyRuns.cpp)
 # Their headers, and the windows-free headers they and the host tools read (the UI table data, the
 # resource ids).

@@ -35,6 +35,9 @@ protected:
     virtual void OnNavigateComplete2(LPCWSTR lpszUrl);
     virtual void OnStatusTextChange(LPCWSTR lpszText);
     virtual void OnTitleChange(LPCWSTR lpszText);
+    // A page asks for a new window showing lpszUrl; true cancels the request, false leaves it to the
+    // control's own default.
+    virtual bool OnNewWindow3(LPCWSTR lpszUrl);
     // The control's current document, as get_Document answers.
     virtual HRESULT QueryDocument(IDispatch** ppDocument);
 
@@ -53,6 +56,9 @@ protected:
     void OnNavigateComplete2Event(IDispatch* pDisp, VARIANT* pUrl);
     void OnStatusTextChangeEvent(BSTR bstrText);
     void OnTitleChangeEvent(BSTR bstrText);
+    // The new window the control may be handed back is left alone, so it is taken as any variant.
+    void OnNewWindow3Event(VARIANT* ppDisp, VARIANT_BOOL* pCancel, long nFlags, BSTR bstrUrlContext,
+                           BSTR bstrUrl);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -13,6 +13,7 @@ ON_EVENT(AFX_IDW_PANE_FIRST, DISPID_DOWNLOADCOMPLETE, &SimpleBrowser::OnDownload
 ON_EVENT(AFX_IDW_PANE_FIRST, DISPID_NAVIGATECOMPLETE2, &SimpleBrowser::OnNavigateComplete2Event)
 ON_EVENT(AFX_IDW_PANE_FIRST, DISPID_STATUSTEXTCHANGE, &SimpleBrowser::OnStatusTextChangeEvent)
 ON_EVENT(AFX_IDW_PANE_FIRST, DISPID_TITLECHANGE, &SimpleBrowser::OnTitleChangeEvent)
+ON_EVENT(AFX_IDW_PANE_FIRST, DISPID_NEWWINDOW3, &SimpleBrowser::OnNewWindow3Event)
 END_EVENTSINK_MAP()
 
 namespace {
@@ -73,6 +74,14 @@ void SimpleBrowser::OnTitleChangeEvent(BSTR bstrText) {
     OnTitleChange(bstrText);
 }
 
+// Frames ask for new windows too, so there is no top-level filter. Only a cancel is written: otherwise the
+// control keeps what it would have done without us.
+void SimpleBrowser::OnNewWindow3Event(VARIANT*, VARIANT_BOOL* pCancel, long, BSTR, BSTR bstrUrl) {
+    if (OnNewWindow3(bstrUrl) && pCancel != nullptr) {
+        *pCancel = VARIANT_TRUE;
+    }
+}
+
 // The callbacks' default: tell the parent, which may cancel a navigation by answering non-zero.
 
 bool SimpleBrowser::OnBeforeNavigate2(LPCWSTR lpszUrl, LPCWSTR lpszTargetFrame, const BYTE* pPostData,
@@ -125,6 +134,12 @@ void SimpleBrowser::OnTitleChange(LPCWSTR lpszText) {
     BROWSER_NOTIFY record = {};
     record.text = lpszText;
     Notify(record, BRN_TITLECHANGE);
+}
+
+bool SimpleBrowser::OnNewWindow3(LPCWSTR lpszUrl) {
+    BROWSER_NOTIFY record = {};
+    record.url = lpszUrl;
+    return Notify(record, BRN_NEWWINDOW3) != 0;
 }
 
 LRESULT SimpleBrowser::Notify(BROWSER_NOTIFY& record, UINT nCode) {

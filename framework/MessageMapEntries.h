@@ -120,6 +120,15 @@
     AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, id, AfxResult::Handled, AFX_INVOKE(memberFxn, void())();       \
                   return 0;)
 
+// A WM_NOTIFY with this code from a control whose id lies in [id, lastId]; the handler sets the answer in
+// *pResult, which starts at 0. The map reaches it only with a header that may be read.
+#define ON_NOTIFY_RANGE(code, id, lastId, memberFxn)                                                         \
+    AFX_MSG_ENTRY(WM_NOTIFY, code, id, lastId, AfxResult::Handled,                                           \
+                  auto* const header = reinterpret_cast<NMHDR*>(lParam);                                     \
+                  LRESULT result = 0; AFX_INVOKE(memberFxn, void(UINT, NMHDR*, LRESULT*))(                   \
+                      static_cast<UINT>(header->idFrom), header, &result);                                   \
+                  return result;)
+
 // The handler's FALSE lets the parent handle the notification as well.
 #define ON_CONTROL_REFLECT_EX(code, memberFxn)                                                               \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, AfxResult::HandledIfNonZero,                     \

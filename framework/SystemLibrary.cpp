@@ -36,6 +36,11 @@ void AfxRestrictDllSearchToSystem() {
     ::SetDllDirectoryW(L"");
 }
 
+// The module is never freed: a later load of its name by the platform must find it.
+BOOL AfxPreloadSystemLibrary(LPCWSTR lpszFileName) {
+    return LoadFromSystemDirectory(lpszFileName) != nullptr;
+}
+
 CSystemLibrary::CSystemLibrary(LPCWSTR lpszFileName) : m_hModule(LoadFromSystemDirectory(lpszFileName)) {}
 
 CSystemLibrary::~CSystemLibrary() {

@@ -7,6 +7,12 @@
 // loaded on demand.
 void AfxRestrictDllSearchToSystem();
 
+// Loads a DLL from the system directory for the rest of the process. Windows looks for a DLL that a system
+// DLL loads by name in the program's default DLL directories, but Wine looks in the program's folder first
+// for what its own DLLs delay-load: loaded beforehand from the system directory, the DLL is found loaded.
+// FALSE when it could not be loaded.
+BOOL AfxPreloadSystemLibrary(LPCWSTR lpszFileName);
+
 // A DLL loaded from the system directory, freed when the object goes.
 class CSystemLibrary {
 public:

@@ -32,6 +32,21 @@ std::wstring ExecutableBaseName() {
     return name;
 }
 
+// Windows refuses to post WM_NOTIFY; Wine posts it from any program, header pointer and all. A notification
+// of ours is always sent, so a posted one is turned into WM_NULL as it leaves the queue, whichever loop
+// takes it: its header could point anywhere.
+LRESULT CALLBACK DropPostedNotifications(int code, WPARAM removal, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        auto* const msg = reinterpret_cast<MSG*>(lParam);
+        if (msg->message == WM_NOTIFY) {
+            msg->message = WM_NULL;
+            msg->wParam = 0;
+            msg->lParam = 0;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
@@ -42,10 +57,16 @@ CWinApp::CWinApp(LPCWSTR lpszAppName)
     m_pszAppName = m_appName.c_str();
     if (g_pApp == nullptr) {
         g_pApp = this;
+        // The program's windows live on the thread that makes its application object.
+        m_hPostedNotificationFilter =
+            ::SetWindowsHookExW(WH_GETMESSAGE, &DropPostedNotifications, nullptr, ::GetCurrentThreadId());
     }
 }
 
 CWinApp::~CWinApp() {
+    if (m_hPostedNotificationFilter != nullptr) {
+        ::UnhookWindowsHookEx(m_hPostedNotificationFilter);
+    }
     if (m_oleInitialized) {
         ::OleUninitialize();
     }

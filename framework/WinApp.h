@@ -47,6 +47,7 @@ private:
     // Without an application object no window can be bound.
     CWndBindingMap m_windowBindings;
     bool m_oleInitialized = false;
+    HHOOK m_hPostedNotificationFilter = nullptr; // drops WM_NOTIFY posted to this thread's windows
 };
 
 CWinApp* AfxGetApp();

@@ -5,6 +5,7 @@
 #include "PatcherLaunch.h"
 #include "SkinImage.h"
 #include "SkinRegion.h"
+#include "WebAddress.h"
 #include "resource.h"
 
 #include <utility>
@@ -20,6 +21,8 @@ ON_WM_CTLCOLOR()
 ON_WM_ACTIVATE()
 ON_MESSAGE(LM_START, &CLauncherDlg::OnStart)
 ON_MESSAGE(LM_SELECTED, &CLauncherDlg::OnSelected)
+ON_NOTIFY_RANGE(BRN_BEFORENAVIGATE2, 0, 0xFFFF, &CLauncherDlg::OnPaneNavigation)
+ON_NOTIFY_RANGE(BRN_NEWWINDOW3, 0, 0xFFFF, &CLauncherDlg::OnPaneNavigation)
 END_MESSAGE_MAP()
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
@@ -164,4 +167,13 @@ LRESULT CLauncherDlg::OnStart(WPARAM, LPARAM) {
 
 LRESULT CLauncherDlg::OnSelected(WPARAM, LPARAM) {
     return 0;
+}
+
+// The notice page comes over the network: whoever answers in its place must not send the pane to a file, a
+// program or any other handler of the player's machine. Only a notification from one of our own panes
+// carries a BROWSER_NOTIFY; any other is left unanswered.
+void CLauncherDlg::OnPaneNavigation(UINT, NMHDR* pHeader, LRESULT* pResult) {
+    if (m_ui.IsBrowser(pHeader->hwndFrom)) {
+        *pResult = IsWebAddress(reinterpret_cast<const BROWSER_NOTIFY*>(pHeader)->url) ? 0 : 1;
+    }
 }

@@ -26,6 +26,8 @@ protected:
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     LRESULT OnStart(WPARAM wParam, LPARAM lParam);
     LRESULT OnSelected(WPARAM wParam, LPARAM lParam);
+    // A navigation or new window of a notice pane: cancelled unless it goes to the web.
+    void OnPaneNavigation(UINT nID, NMHDR* pHeader, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 

@@ -111,13 +111,15 @@ void CUIBuilder::BuildProgressBars(CWnd* pParent) {
 
 BOOL CUIBuilder::BuildBrowsers(CWnd* pParent) {
     for (const BROWSER_ITEM* row = m_pBrowserItems; !row->url.IsEmpty(); ++row) {
-        auto pane = std::make_unique<SimpleBrowser>();
-        if (!pane->CreateFromControl(pParent, static_cast<UINT>(row->id))) {
+        // Listed before it is created: its parent answers its first navigations, to the blank page and to
+        // the row's address, only for panes it knows.
+        m_browsers.push_back(std::make_unique<SimpleBrowser>());
+        SimpleBrowser& pane = *m_browsers.back();
+        if (!pane.CreateFromControl(pParent, static_cast<UINT>(row->id))) {
             return FALSE;
         }
-        pane->MoveWindow(row->left, row->top, row->right - row->left, row->bottom - row->top, TRUE);
-        pane->Navigate(row->url);
-        m_browsers.push_back(std::move(pane));
+        pane.MoveWindow(row->left, row->top, row->right - row->left, row->bottom - row->top, TRUE);
+        pane.Navigate(row->url);
     }
     return TRUE;
 }
@@ -169,6 +171,15 @@ CBitmap* CUIBuilder::LoadBitmapResource(UINT nID) {
     }
     m_bitmaps.push_back(std::move(bitmap));
     return m_bitmaps.back().get();
+}
+
+bool CUIBuilder::IsBrowser(HWND hWnd) const {
+    for (const std::unique_ptr<SimpleBrowser>& pane : m_browsers) {
+        if (hWnd != nullptr && pane->GetSafeHwnd() == hWnd) {
+            return true;
+        }
+    }
+    return false;
 }
 
 CBrush* CUIBuilder::FindEditBrush(UINT nID) const {

@@ -29,6 +29,8 @@ public:
     // For the parent's control-colour requests: an edit box of the table gets its row's background.
     void OnCtlColorHook(CWnd* pWnd, CDC* pDC, UINT nCtlColor, HBRUSH& hBrush) const;
     CBrush* FindEditBrush(UINT nID) const;
+    // Whether hWnd is the window of one of the browser panes this builder made.
+    bool IsBrowser(HWND hWnd) const;
     // The bitmap resource nID, kept by the builder; null for 0 or when it does not load.
     CBitmap* LoadBitmapResource(UINT nID);
 

@@ -6,12 +6,14 @@
 
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "ImportHook.h"
 #include "TestWindows.h"
 #include "LoopbackHttpServer.h"
+#include "BrowserEventCall.h"
 #include "PostData.h"
 #include "SimpleBrowser.h"
 
@@ -58,7 +60,8 @@ struct Seen {
     LONG progress, progressMax;
 };
 
-// A parent that keeps a copy of every pane notification and answers BRN_BEFORENAVIGATE2 with m_answer.
+// A parent that keeps a copy of every pane notification and answers BRN_BEFORENAVIGATE2 and BRN_NEWWINDOW3
+// with m_answer.
 class CNotifyParent : public CTestParent {
 public:
     std::vector<Seen> m_seen;
@@ -74,7 +77,7 @@ protected:
                           std::wstring(n.headers), std::wstring(n.text),
                           std::vector<BYTE>(n.post_data, n.post_data + n.post_data_size), n.post_data,
                           n.progress, n.progress_max});
-        return n.hdr.code == BRN_BEFORENAVIGATE2 ? m_answer : 0;
+        return n.hdr.code == BRN_BEFORENAVIGATE2 || n.hdr.code == BRN_NEWWINDOW3 ? m_answer : 0;
     }
 };
 
@@ -186,78 +189,6 @@ TEST_F(BrowserPaneTest, ReportsRealNavigationsAndLetsTheParentCancelThem) {
     EXPECT_EQ(LocationOf(browser), before);
 }
 
-// Arguments built the way the control builds them: DISPPARAMS hold them last first, strings and post data
-// arrive through variant references.
-class EventCall {
-public:
-    ~EventCall() {
-        for (VARIANT& value : m_values) {
-            ::VariantClear(&value);
-        }
-    }
-    EventCall& Dispatch(IDispatch* pDisp) {
-        return Add(VT_DISPATCH, [&](VARIANT& v) { v.pdispVal = pDisp; });
-    }
-    EventCall& Long(long value) {
-        return Add(VT_I4, [&](VARIANT& v) { v.lVal = value; });
-    }
-    EventCall& Bstr(const wchar_t* text) {
-        return Add(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocString(text); });
-    }
-    EventCall& Cancel(VARIANT_BOOL* cancel) {
-        return Add(VT_BOOL | VT_BYREF, [&](VARIANT& v) { v.pboolVal = cancel; });
-    }
-    // A variant reference to a string, or to whatever `value` holds.
-    EventCall& RefString(const wchar_t* text) {
-        VARIANT value = {};
-        value.vt = VT_BSTR;
-        value.bstrVal = ::SysAllocString(text);
-        return RefTo(value);
-    }
-    EventCall& RefTo(const VARIANT& value) {
-        m_values.push_back(value);
-        VARIANT* const target = &m_values.back();
-        return Add(
-            VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
-    }
-    // Post data as Wine passes it: a reference to a reference to an array, labelled with the element type
-    // the caller claims, which a broken or hostile caller can make disagree with the array.
-    EventCall& RefPostData(SAFEARRAY* array, VARTYPE claimedElements) {
-        VARIANT bytes = {};
-        bytes.vt = VT_ARRAY | claimedElements;
-        bytes.parray = array;
-        m_values.push_back(bytes);
-        VARIANT inner = {};
-        inner.vt = VT_VARIANT | VT_BYREF;
-        inner.pvarVal = &m_values.back();
-        m_inner.push_back(inner);
-        VARIANT* const target = &m_inner.back();
-        return Add(
-            VT_VARIANT | VT_BYREF, [&](VARIANT& v) { v.pvarVal = target; }, false);
-    }
-    // Hands the event to the pane as its event sink does: through its event sink map.
-    HRESULT Invoke(CCmdTarget& pane, DISPID dispid) {
-        std::vector<VARIANTARG> reversed(m_args.rbegin(), m_args.rend());
-        DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-        return pane.OnEvent(AFX_IDW_PANE_FIRST, dispid, &params);
-    }
-
-private:
-    template <typename Fill> EventCall& Add(VARTYPE type, Fill fill, bool owned = true) {
-        VARIANTARG arg = {};
-        arg.vt = type;
-        fill(arg);
-        m_args.push_back(arg);
-        if (owned && type == VT_BSTR) {
-            m_values.push_back(arg); // freed with the call
-        }
-        return *this;
-    }
-    std::vector<VARIANTARG> m_args;
-    std::deque<VARIANT> m_values;
-    std::deque<VARIANT> m_inner;
-};
-
 SAFEARRAY* MakeArray(VARTYPE type, ULONG count) {
     SAFEARRAY* array = ::SafeArrayCreateVector(type, 0, count);
     void* data = nullptr;
@@ -291,6 +222,18 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
         }
         call.RefTo(notAString).RefString(L"main").RefPostData(post, claimedElements).RefString(L"X-Test: 1");
         return call.Cancel(&cancel).Invoke(pane, DISPID_BEFORENAVIGATE2);
+    };
+    // As the control asks: the window it may be handed back, the cancel answer, flags, the page asking and
+    // the address.
+    IDispatch* newWindowObject = nullptr;
+    const auto newWindow = [&](const wchar_t* url) {
+        return EventCall()
+            .Claimed(VT_DISPATCH | VT_BYREF, &newWindowObject)
+            .Cancel(&cancel)
+            .Long(0)
+            .Bstr(L"http://notice.example/page")
+            .Bstr(url)
+            .Invoke(pane, DISPID_NEWWINDOW3);
     };
 
     struct Case {
@@ -384,6 +327,18 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
          [&] { return EventCall().Bstr(nullptr).Invoke(pane, DISPID_TITLECHANGE); },
          {BRN_TITLECHANGE},
          [](const Seen& s) { EXPECT_EQ(s.text, L""); }},
+        {"new window",
+         [&] { return newWindow(L"http://popup.example/"); },
+         {BRN_NEWWINDOW3},
+         [&](const Seen& s) {
+             EXPECT_EQ(s.url, L"http://popup.example/");
+             EXPECT_EQ(cancel, 7) << "the control's own default is left as it was";
+             EXPECT_EQ(newWindowObject, nullptr);
+         }},
+        {"new window without an address",
+         [&] { return newWindow(nullptr); },
+         {BRN_NEWWINDOW3},
+         [](const Seen& s) { EXPECT_EQ(s.url, L""); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -404,6 +359,9 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     m_parent.m_answer = 5;
     beforeNavigate(top, MakeArray(VT_UI1, 0));
     EXPECT_EQ(cancel, VARIANT_TRUE) << "any non-zero answer cancels";
+    cancel = VARIANT_FALSE;
+    newWindow(L"skyreachtest:x");
+    EXPECT_EQ(cancel, VARIANT_TRUE) << "a new window too";
     EXPECT_EQ(EventCall().Long(1).Invoke(pane, DISPID_BEFORENAVIGATE2), DISP_E_BADPARAMCOUNT);
 
     // What the control learns from its client site.
@@ -422,6 +380,117 @@ TEST_F(BrowserPaneTest, EventsBecomeNotificationsWithTheirOwnFieldsOnly) {
     beforeNavigate(top, MakeArray(VT_UI1, 1));
     EXPECT_TRUE(m_parent.m_seen.empty()) << "a pane without a parent sends nothing";
     EXPECT_EQ(cancel, VARIANT_FALSE) << "and cancels nothing";
+}
+
+// Each argument is read only in the form its handler's parameter takes. A boolean by value where a reference
+// to one is expected, and a reference where a value is expected, answer DISP_E_TYPEMISMATCH before anything
+// is read or written through them; a variant takes any type, and only a string in it gives an address.
+TEST_F(BrowserPaneTest, ArgumentsInTheWrongFormAreRefusedBeforeTheyAreRead) {
+    SimpleBrowser pane;
+    ASSERT_TRUE(pane.CreateFromControl(&m_parent, kPaneId));
+    const CComPtr<IDispatch> top = Created<IDispatch>();
+    ASSERT_TRUE(top);
+    VARIANT_BOOL cancel = 7;
+    // A boolean by value whose bits happen to form this address: taken for a reference, the cancel answer
+    // would be written here.
+    VARIANT_BOOL decoy = 7;
+    IDispatch* newWindowObject = nullptr;
+    VARIANT aBoolean = {};
+    aBoolean.vt = VT_BOOL;
+    aBoolean.boolVal = VARIANT_TRUE;
+    VARIANT notAString = {};
+    notAString.vt = VT_I4;
+
+    using Arg = std::function<void(EventCall&)>;
+    const Arg topLevel = [&](EventCall& c) { c.Dispatch(top); };
+    const Arg webAddress = [](EventCall& c) { c.RefString(L"http://by.reference/"); };
+    const Arg cancelReference = [&](EventCall& c) { c.Cancel(&cancel); };
+    const Arg booleanByValue = [&](EventCall& c) { c.Claimed(VT_BOOL, &decoy); };
+    const Arg booleanReference = [&](EventCall& c) { c.Claimed(VT_BOOL | VT_BYREF, &decoy); };
+    const Arg variantReference = [&](EventCall& c) { c.RefTo(aBoolean); };
+    const auto navigation = [&](const Arg& from, const Arg& url, const Arg& cancelArgument) {
+        EventCall call;
+        from(call);
+        url(call);
+        call.RefTo(notAString).RefString(L"").RefTo(notAString).RefString(L"");
+        cancelArgument(call);
+        return call.Invoke(pane, DISPID_BEFORENAVIGATE2);
+    };
+    const auto newWindow = [&](const Arg& cancelArgument, const Arg& url) {
+        EventCall call;
+        call.Claimed(VT_DISPATCH | VT_BYREF, &newWindowObject);
+        cancelArgument(call);
+        call.Long(0).Bstr(L"");
+        url(call);
+        return call.Invoke(pane, DISPID_NEWWINDOW3);
+    };
+
+    struct Case {
+        const char* name;
+        std::function<HRESULT()> fire;
+        HRESULT answer;
+        std::vector<UINT> codes;
+        const wchar_t* url;
+    } const cases[] = {
+        {"a boolean by value for a navigation's cancel reference",
+         [&] { return navigation(topLevel, webAddress, booleanByValue); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a variant reference for a navigation's cancel reference",
+         [&] { return navigation(topLevel, webAddress, variantReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a boolean by value for a new window's cancel reference",
+         [&] { return newWindow(booleanByValue, [](EventCall& c) { c.Bstr(L"http://x/"); }); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a boolean reference for the navigating object",
+         [&] { return navigation(booleanReference, webAddress, cancelReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a boolean reference for a status text",
+         [&] {
+             return EventCall().Claimed(VT_BOOL | VT_BYREF, &decoy).Invoke(pane, DISPID_STATUSTEXTCHANGE);
+         },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a boolean reference for a new window's address",
+         [&] { return newWindow(cancelReference, booleanReference); },
+         DISP_E_TYPEMISMATCH,
+         {},
+         nullptr},
+        {"a string by value for the address variant",
+         [&] {
+             return navigation(
+                 topLevel, [](EventCall& c) { c.Bstr(L"http://by.value/"); }, cancelReference);
+         },
+         S_OK,
+         {BRN_BEFORENAVIGATE2},
+         L"http://by.value/"},
+        {"a boolean reference for the address variant",
+         [&] { return navigation(topLevel, booleanReference, cancelReference); },
+         S_OK,
+         {BRN_BEFORENAVIGATE2},
+         L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_parent.m_seen.clear();
+        cancel = 7;
+        decoy = 7;
+        EXPECT_EQ(c.fire(), c.answer);
+        EXPECT_EQ(Codes(), c.codes);
+        if (c.url != nullptr && !m_parent.m_seen.empty()) {
+            EXPECT_EQ(m_parent.m_seen[0].url, c.url);
+        }
+        EXPECT_EQ(cancel, c.codes.empty() ? 7 : VARIANT_FALSE);
+        EXPECT_EQ(decoy, 7) << "nothing is written through a value";
+    }
 }
 
 TEST_F(BrowserPaneTest, WhenThePaneGoesTheControlLetsGoOfSiteAndSink) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -83,7 +82,7 @@ TEST(HostileDesktop, ForgedNotificationsFromAnotherProgramRaiseNothingAndTheLaun
 
     DWORD delivered = 0;
     const std::string tallies = RunForOutput(TestPaths().forger, &delivered);
-    std::printf("forged notifications, per message: delivered sent\n%s", tallies.c_str());
+    std::printf("forged notifications, per message, way and thread: delivered sent\n%s", tallies.c_str());
     EXPECT_GT(static_cast<int>(delivered), 0) << "the launcher received forged notifications";
 
     DWORD_PTR answer = 0;
@@ -119,25 +118,36 @@ std::string QuotedAfter(const std::string& line, const char* opening) {
 
 struct LoadedDll {
     std::string name; // the file name, in lower case
-    // Searched for along the loader's own default path, as for what an image imports; a DLL loaded on a
-    // program's request is searched for along the path that request gives.
-    bool byLoadersDefaultPath;
+    // Mapped by the loader before the program's first instruction: what the program imports, what those
+    // import in turn and what they load as they start, all made ready before its entry point runs.
+    bool beforeFirstInstruction;
 };
 
-// The DLLs that Wine's loader channels report for the launcher's process, once each, in the order of loading.
+// Whether the line is Wine's report of a DLL's start-up returning for a DLL the process was started with,
+// which the loader starts with a non-null reserved argument (a DLL loaded later gets a null one).
+bool EndsStartupOfAnImportedDll(const std::string& line) {
+    return line.find(":module:MODULE_InitDLL (") != std::string::npos &&
+           line.find(",PROCESS_ATTACH,") != std::string::npos &&
+           line.find(") - RETURN") != std::string::npos &&
+           line.find(",PROCESS_ATTACH,00000000)") == std::string::npos;
+}
+
+// The DLLs that Wine's loader channel reports for the launcher's process, once each, in the order of loading.
+// The program's first instruction runs once the last DLL it was started with has started, which the module
+// channel shows; without that channel every DLL counts as loaded later.
 std::vector<LoadedDll> LoadedDllsIn(const std::vector<std::string>& lines) {
-    std::vector<LoadedDll> loaded;
-    std::map<std::string, bool> soughtByDefaultPath;
-    for (const std::string& line : lines) {
-        const std::string sought = QuotedAfter(line, ":module:load_dll looking for L\"");
-        if (!sought.empty()) {
-            soughtByDefaultPath[LowerFileName(sought)] = line.find("\" in (null)") != std::string::npos;
-            continue;
+    size_t firstInstruction = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (EndsStartupOfAnImportedDll(lines[i])) {
+            firstInstruction = i + 1;
         }
-        const std::string name = LowerFileName(QuotedAfter(line, ":loaddll:build_module Loaded L\""));
+    }
+    std::vector<LoadedDll> loaded;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string name = LowerFileName(QuotedAfter(lines[i], ":loaddll:build_module Loaded L\""));
         const auto same = [&name](const LoadedDll& dll) { return dll.name == name; };
         if (!name.empty() && std::find_if(loaded.begin(), loaded.end(), same) == loaded.end()) {
-            loaded.push_back({name, soughtByDefaultPath[name]});
+            loaded.push_back({name, i < firstInstruction});
         }
     }
     return loaded;
@@ -235,27 +245,31 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
         loaded = LoadedDllsIn(survey.WineOutput());
     }
     std::printf("the launcher loaded: %s\n", Joined(loaded).c_str());
+    ASSERT_TRUE(std::any_of(loaded.begin(), loaded.end(), [](const LoadedDll& dll) {
+        return dll.beforeFirstInstruction;
+    })) << "the trace shows where the program's first instruction runs";
 
-    // What the loader itself looks for along its default path, Wine looks for in the program's folder first,
-    // whatever the program asked for: it reads no DependentLoadFlags, which Windows 10 1607 and later apply
-    // to what the imported system DLLs import before the program's first instruction, and it resolves the
-    // delay imports of its own DLLs without the program's default DLL directories, which Windows applies.
-    // Those names stay unplanted here, except the launcher's own imports, which must all be known DLLs; the
-    // import table test shows the flag in the executable.
+    // What the loader maps before the program's first instruction, only the load configuration can keep in
+    // the system directory: Windows 10 1607 and later apply its DependentLoadFlags there, and Wine reads
+    // none. Those names stay unplanted here, except the launcher's own imports, which must all be known DLLs;
+    // the import table test shows the flag in the executable. Every other name is planted, the DLLs that the
+    // platform loads on the launcher's behalf included: Wine looks for what its own DLLs delay-load in the
+    // program's folder first, whatever the program asked for.
     std::set<std::string> ownImports;
     for (const std::string& imported : PeImage(launcherPath).ImportedDlls()) {
         ownImports.insert(LowerCase(imported));
     }
     std::vector<std::string> known;
-    std::vector<std::string> byLoader;
+    std::vector<std::string> beforeFirstInstruction;
     std::vector<std::string> planted;
     std::wstring overrides;
     for (const LoadedDll& dll : loaded) {
         if (IsProgram(dll.name)) {
             continue;
         }
-        if (IsKnownDllEverywhere(dll.name) || (dll.byLoadersDefaultPath && ownImports.count(dll.name) == 0)) {
-            (IsKnownDllEverywhere(dll.name) ? known : byLoader).push_back(dll.name);
+        if (IsKnownDllEverywhere(dll.name) ||
+            (dll.beforeFirstInstruction && ownImports.count(dll.name) == 0)) {
+            (IsKnownDllEverywhere(dll.name) ? known : beforeFirstInstruction).push_back(dll.name);
             continue;
         }
         planted.push_back(dll.name);
@@ -266,7 +280,8 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
         overrides += (overrides.empty() ? L"" : L",") + OverrideName(dll.name);
     }
     std::printf("known on every Windows: %s\n", Joined(known).c_str());
-    std::printf("looked for by Wine's loader along its default path: %s\n", Joined(byLoader).c_str());
+    std::printf("mapped by Wine's loader before the program's first instruction: %s\n",
+                Joined(beforeFirstInstruction).c_str());
     std::printf("planted in both folders: %s\n", Joined(planted).c_str());
     ASSERT_FALSE(planted.empty());
 
@@ -275,11 +290,14 @@ TEST(PlantedDlls, NoDllTheLauncherLoadsIsTakenFromTheGamesFolderOrTheCurrentDire
     EXPECT_TRUE(StartNavigateAndClick(planting)) << "the launcher shows its window\n" << planting.Report();
     std::printf("the launcher loaded, with the DLLs planted: %s\n",
                 Joined(LoadedDllsIn(planting.WineOutput())).c_str());
+    size_t markers = 0;
     for (const std::wstring& folder : {game, current}) {
         for (const std::wstring& marker : MarkersIn(folder)) {
+            ++markers;
             ADD_FAILURE() << "loaded from the folder: " << std::string(marker.begin(), marker.end());
         }
     }
+    std::printf("markers written: %zu\n", markers);
 }
 
 } // namespace

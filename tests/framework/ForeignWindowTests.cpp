@@ -178,6 +178,23 @@ TEST_F(ForeignWindowTest, ANotificationSentFromAnotherThreadIsNotRead) {
     EXPECT_EQ(1, child.m_notifications) << "sent from another thread, it is not read";
 }
 
+// Windows refuses to post WM_NOTIFY; Wine posts it, from this thread, another or another program. A posted
+// one is never read, whatever its header says.
+TEST_F(ForeignWindowTest, APostedNotificationIsNotRead) {
+    CReflectionCounter child;
+    ASSERT_TRUE(child.Create(L"", WS_VISIBLE, kSmallRect, &m_parent, kChildId));
+    const NMHDR header = {child.m_hWnd, kChildId, static_cast<UINT>(NM_CLICK)};
+    const auto post = [&] {
+        ::PostMessageW(m_parent, WM_NOTIFY, kChildId, reinterpret_cast<LPARAM>(&header));
+    };
+    post();
+    PumpMessages();
+    EXPECT_EQ(0, child.m_notifications) << "posted on this thread";
+    RunOnAnotherThread(post);
+    PumpMessages();
+    EXPECT_EQ(0, child.m_notifications) << "posted from another thread";
+}
+
 TEST_F(ForeignWindowTest, ACreationMessageToABoundWindowBindsNothingElse) {
     CWnd decoy;
     CREATESTRUCTW create = {};

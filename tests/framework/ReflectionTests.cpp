@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TestWindows.h"
 
 namespace {
@@ -127,6 +129,53 @@ TEST_F(ReflectionTest, NotificationReachesTheChildItNames) {
     NMHDR header = {m_button.m_hWnd, kButtonId, NM_CLICK};
     EXPECT_EQ(77, m_parent.SendMessage(WM_NOTIFY, kButtonId, reinterpret_cast<LPARAM>(&header)));
     EXPECT_EQ(NM_CLICK, m_button.m_notifyCode);
+}
+
+// A notification reaches a control's object only through the control's own parent: the same message, naming a
+// grandchild, sent to the grandparent is not reflected to it.
+TEST_F(ReflectionTest, OnlyTheDirectParentReflectsToAControl) {
+    CWnd middle;
+    ASSERT_TRUE(middle.CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 30, 100, 80),
+                                &m_parent, kButtonId + 1));
+    COwnerDrawnButton grandchild;
+    ASSERT_TRUE(
+        grandchild.Create(L"Deep", BS_OWNERDRAW | WS_VISIBLE, CRect(0, 0, 60, 20), &middle, kButtonId));
+    const CClientDC dc(&grandchild);
+    NMHDR header = {grandchild.m_hWnd, kButtonId, static_cast<UINT>(NM_CLICK)};
+    DRAWITEMSTRUCT drawItem = {};
+    drawItem.CtlType = ODT_BUTTON;
+    drawItem.CtlID = kButtonId;
+    drawItem.hwndItem = grandchild.m_hWnd;
+    drawItem.hDC = dc.GetSafeHdc();
+    const auto named = reinterpret_cast<LPARAM>(grandchild.m_hWnd);
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        std::function<bool()> reached;
+    } cases[] = {
+        {"WM_NOTIFY", WM_NOTIFY, kButtonId, reinterpret_cast<LPARAM>(&header),
+         [&] { return grandchild.m_notifyCode == static_cast<UINT>(NM_CLICK); }},
+        {"WM_COMMAND", WM_COMMAND, MAKEWPARAM(kButtonId, BN_CLICKED), named,
+         [&] { return grandchild.m_reflectedClicks != 0; }},
+        {"WM_CTLCOLORBTN", WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), named,
+         [&] { return grandchild.m_colorKind == CTLCOLOR_BTN; }},
+        {"WM_DRAWITEM", WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&drawItem),
+         [&] { return grandchild.m_drawCount != 0; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (CWnd* const to : {static_cast<CWnd*>(&m_parent), &middle}) {
+            grandchild.m_notifyCode = 0;
+            grandchild.m_reflectedClicks = 0;
+            grandchild.m_colorKind = 0xFFFF;
+            grandchild.m_drawCount = 0;
+            to->SendMessage(c.message, c.wParam, c.lParam);
+            EXPECT_EQ(c.reached(), to == &middle)
+                << (to == &middle ? "from its parent" : "from its grandparent");
+        }
+    }
 }
 
 TEST_F(ReflectionTest, ChildBrushAnswersColourMessagesElseTheParentDoes) {

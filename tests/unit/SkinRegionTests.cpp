@@ -1,3 +1,4 @@
+#include "ImportHook.h"
 #include "RegionRectBuffer.h"
 #include "RegionTestSupport.h"
 #include "SkinImage.h"
@@ -125,6 +126,39 @@ TEST(SkinRegion, AllKeySkinGivesAnEmptyRegionNotANullOne) {
     ASSERT_NE(r.region.GetSafeHandle(), nullptr);
     RECT box;
     EXPECT_EQ(::GetRgnBox(r.region, &box), NULLREGION);
+}
+
+// GDI failing the combine of one mode, as it may when it runs short of memory.
+class CFailingCombine {
+public:
+    explicit CFailingCombine(int mode)
+        : m_hook("gdi32.dll", "CombineRgn", reinterpret_cast<void*>(&Combine)) {
+        s_failingMode = mode;
+        s_combine = reinterpret_cast<decltype(&::CombineRgn)>(m_hook.Original());
+    }
+    bool Installed() const { return m_hook.Installed(); }
+
+private:
+    static int WINAPI Combine(HRGN destination, HRGN first, HRGN second, int mode) {
+        return mode == s_failingMode ? ERROR : s_combine(destination, first, second, mode);
+    }
+
+    CImportHook m_hook;
+    static inline int s_failingMode = 0;
+    static inline decltype(&::CombineRgn) s_combine = nullptr;
+};
+
+// The last step takes the key area out of the whole rectangle. When it fails, what is left is the key area
+// itself, the inverse of the outline: that is no region at all, which the window reports as such.
+TEST(SkinRegion, AFailedCombineOfTheKeyAreaWithTheRectangleGivesNoRegion) {
+    const CBitmap skin = MakeSkin(12, 5, [](int x, int) { return x < 3 ? kMagenta : kSky; });
+    const CFailingCombine failing(RGN_XOR);
+    ASSERT_TRUE(failing.Installed());
+    const int regions = CRgn::LiveHandleCount();
+    const RegionResult r = Build(skin);
+    EXPECT_EQ(r.region.GetSafeHandle(), nullptr);
+    EXPECT_EQ(r.width, 12) << "the size is known all the same";
+    EXPECT_EQ(CRgn::LiveHandleCount(), regions) << "and every region made on the way is gone";
 }
 
 TEST(SkinRegion, NullSkinGivesNullAndRecordsNoSize) {

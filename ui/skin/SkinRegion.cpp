@@ -77,7 +77,10 @@ CRgn MakeSkinRegion(HBITMAP skin, int& width, int& height) {
     if (whole.GetSafeHandle() == nullptr) {
         return CRgn();
     }
-    // Every key run lies inside the rectangle, so the XOR leaves the rectangle minus the key area.
-    ::CombineRgn(keyArea, keyArea, whole, RGN_XOR);
+    // Every key run lies inside the rectangle, so the XOR leaves the rectangle minus the key area. Without
+    // it the region would be the key area itself, the inverse of the outline.
+    if (::CombineRgn(keyArea, keyArea, whole, RGN_XOR) == ERROR) {
+        return CRgn();
+    }
     return keyArea;
 }
