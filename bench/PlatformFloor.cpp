@@ -5,7 +5,7 @@
 // to the notice page. It uses the launcher's data (manifest, template, skin, pane row), none of its code:
 // the browser is hosted by the system's own ATL, found at run time. What the launcher takes beyond this
 // program's start-up is its own code's.
-#include "UiTableData.h"
+#include "FaceRows.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -126,8 +126,8 @@ bool HostNotice(HWND dialog, Floor& floor) {
         return false;
     }
     const HWND host = CreateWindowExW(
-        0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE, kNotice.left, kNotice.top,
-        kNotice.right - kNotice.left, kNotice.bottom - kNotice.top, dialog,
+        0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE, kNotice.pane.left, kNotice.pane.top,
+        kNotice.pane.Width(), kNotice.pane.Height(), dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNotice.id)), GetModuleHandleW(nullptr), nullptr);
     IUnknown* control = nullptr;
     if (host == nullptr || FAILED(atlAxGetControl(host, &control)) || control == nullptr) {

@@ -3,6 +3,7 @@
 // platform floor once the skin shows where that face would be; the empty dialog once its centre shows
 // anything other than what was there before it. The programs start in turns, so all see the same machine.
 #include "HostPath.h"
+#include "ButtonWindow.h"
 #include "ShippedButtons.h"
 
 #include "SkinImage.h"
@@ -17,11 +18,11 @@
 namespace {
 
 constexpr int kRuns = 9;
-// The centre of the start button's face: the face is drawn one pixel inside the button's window, which
-// reaches 3 pixels left of and 2 above the face's rectangle in the table.
+// The centre of the start button's face, in the face image and where the button draws it in the window.
 constexpr const BUTTON_DATA& kStart = ButtonRowFor(RequestStart);
-constexpr POINT kStartFacePixel = {(kStart.right - kStart.left) / 2, (kStart.bottom - kStart.top) / 2};
-constexpr POINT kStartFaceCentre = {kStart.left - 2 + kStartFacePixel.x, kStart.top - 1 + kStartFacePixel.y};
+constexpr POINT kStartFacePixel = {kStart.face.Width() / 2, kStart.face.Height() / 2};
+const POINT kStartFaceCentre = {DrawnFaceRect(kStart.face).left + kStartFacePixel.x,
+                                DrawnFaceRect(kStart.face).top + kStartFacePixel.y};
 constexpr int kStartNormalFace = kStart.normalImage;
 // Where the platform floor keeps the skin (PlatformFloor.rc).
 constexpr int kFloorSkinResource = 1;

@@ -10,7 +10,19 @@ namespace {
 // The program's application object: the one global the framework keeps.
 CWinApp* g_pApp = nullptr;
 
+// The application's default name: the executable's file name without its extension.
 std::wstring ExecutableBaseName() {
+    std::wstring name = AfxGetExecutableFileName();
+    const size_t extension = name.find_last_of(L'.');
+    if (extension != std::wstring::npos) {
+        name.resize(extension);
+    }
+    return name;
+}
+
+} // namespace
+
+std::wstring AfxGetExecutableFileName() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -23,16 +35,9 @@ std::wstring ExecutableBaseName() {
         }
         path.resize(path.size() * 2);
     }
-    const size_t nameStart = path.find_last_of(L"\\/");
-    std::wstring name = nameStart == std::wstring::npos ? path : path.substr(nameStart + 1);
-    const size_t extension = name.find_last_of(L'.');
-    if (extension != std::wstring::npos) {
-        name.resize(extension);
-    }
-    return name;
+    const size_t nameStart = path.find_last_of(L"\\/:");
+    return nameStart == std::wstring::npos ? path : path.substr(nameStart + 1);
 }
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()

@@ -24,12 +24,12 @@ void check(bool ok, const std::string& what) {
 
 // A web button of the top bar, 58 x 19.
 BUTTON_DATA webButton(int id, int image, int left, const char* label) {
-    return BUTTON_DATA{L"",  id, OpenUrl,   image, image + 1,       image + 1, 0,
-                       left, 18, left + 58, 37,    L"http://site/", label};
+    return BUTTON_DATA{
+        L"", id, OpenUrl, image, image + 1, image + 1, 0, {left, 18, left + 58, 37}, L"http://site/", label};
 }
 
 BUTTON_DATA windowButton(int id, ActionType action, int image, int left) {
-    return BUTTON_DATA{L"", id, action, image, image + 1, image + 1, 0, left, 18, left + 16, 34, L"", ""};
+    return BUTTON_DATA{L"", id, action, image, image + 1, image + 1, 0, {left, 18, left + 16, 34}, L"", ""};
 }
 
 // The layout the skin's fixed art (logo, pane, plinth) was drawn around.
@@ -42,8 +42,8 @@ std::vector<BUTTON_DATA> referenceRows() {
         webButton(105, 186, 179, "FORUM"),
         webButton(106, 196, 594, "RANKING"),
         webButton(107, 182, 670, "SUPPORT"),
-        {L"", 108, OpenUrl, 198, 199, 199, 0, 329, 533, 505, 565, L"http://site/signup/", "SIGN UP"},
-        {L"", 109, RequestStart, 194, 195, 195, 194, 266, 566, 560, 612, L"", "START"},
+        {L"", 108, OpenUrl, 198, 199, 199, 0, {329, 533, 505, 565}, L"http://site/signup/", "SIGN UP"},
+        {L"", 109, RequestStart, 194, 195, 195, 194, {266, 566, 560, 612}, L"", "START"},
     };
 }
 
@@ -59,8 +59,8 @@ BUTTON_DATA& rowOf(std::vector<BUTTON_DATA>& rows, int id) {
 // A new web button 110 with images 200 and 201, 58 x 19.
 BUTTON_DATA newButton(int left, int top, const char* label) {
     BUTTON_DATA row = webButton(110, 200, left, label);
-    row.top = top;
-    row.bottom = top + 19;
+    row.face.top = top;
+    row.face.bottom = top + 19;
     return row;
 }
 
@@ -72,9 +72,9 @@ std::vector<ButtonFace> facesOf(const std::vector<BUTTON_DATA>& rows) {
     return faces;
 }
 
-void checkReferenceTrays(const Rect& logo) {
+void checkReferenceTrays(const PixelRect& logo) {
     struct Expected {
-        Rect rect;
+        PixelRect rect;
         std::vector<int> ids;
     };
     // Either side of the logo one tray for the web buttons, and one for the window buttons.
@@ -86,10 +86,7 @@ void checkReferenceTrays(const Rect& logo) {
     const std::vector<Tray> trays = traysOf(facesOf(referenceRows()), logo);
     bool same = trays.size() == std::size(expected);
     for (std::size_t i = 0; same && i < trays.size(); ++i) {
-        const Rect& r = trays[i].rect;
-        const Rect& e = expected[i].rect;
-        same = r.left == e.left && r.top == e.top && r.right == e.right && r.bottom == e.bottom &&
-               trays[i].ids == expected[i].ids;
+        same = trays[i].rect == expected[i].rect && trays[i].ids == expected[i].ids;
     }
     check(same, "the reference layout gives the three trays the skin was drawn with");
 }
@@ -100,15 +97,15 @@ struct Case {
     const char* says; // in one of the problems; empty: the table fits
 };
 
-void checkCases(const Outline& outline, const Rect& logo) {
+void checkCases(const Outline& outline, const PixelRect& logo) {
     const Case cases[] = {
         {"the reference layout", [](std::vector<BUTTON_DATA>&) {}, ""},
         {"a web button in the right tray, the others moved along",
          [](std::vector<BUTTON_DATA>& rows) {
-             rowOf(rows, 106).right = 638;
-             rowOf(rows, 107).left = 680;
+             rowOf(rows, 106).face.right = 638;
+             rowOf(rows, 107).face.left = 680;
              rows.push_back(newButton(646, 18, "WIKI"));
-             rows.back().right = 672;
+             rows.back().face.right = 672;
          },
          ""},
         {"a web button left of RANKING, under the logo's wing",
@@ -116,7 +113,7 @@ void checkCases(const Outline& outline, const Rect& logo) {
          "button 110 \"WIKI\" at (528, 18)-(586, 37): its well (522, 13)-(588, 40) overlaps the logo at "
          "(246, 8)-(584, 42)"},
         {"a web button whose well fits beside the logo but not its tray",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 106).left = 590; },
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 106).face.left = 590; },
          "the tray (583, 12)-(735, 43) around buttons 106, 107 overlaps the logo at (246, 8)-(584, 42)"},
         {"a web button on RANKING",
          [](std::vector<BUTTON_DATA>& rows) { rows.push_back(newButton(620, 18, "WIKI")); },
@@ -126,10 +123,14 @@ void checkCases(const Outline& outline, const Rect& logo) {
          [](std::vector<BUTTON_DATA>& rows) { rows.push_back(newButton(653, 18, "WIKI")); },
          "its well and that of button 106 \"RANKING\" at (594, 18)-(652, 37) reach into each other's faces"},
         {"a web button at the window's left edge",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 103).left = 6, rowOf(rows, 103).right = 64; },
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 103).face.left = 6, rowOf(rows, 103).face.right = 64;
+         },
          "button 103 \"HOME\" at (6, 18)-(64, 37): its plate comes within 7 pixels of the window's cut edge"},
         {"a web button past the window's top",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 104).top = -4, rowOf(rows, 104).bottom = 15; },
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 104).face.top = -4, rowOf(rows, 104).face.bottom = 15;
+         },
          "button 104 \"NEWS\" at (113, -4)-(171, 15): its plate comes within 7 pixels"},
         {"a web button over the notice pane",
          [](std::vector<BUTTON_DATA>& rows) { rows.push_back(newButton(100, 300, "WIKI")); },
@@ -137,13 +138,14 @@ void checkCases(const Outline& outline, const Rect& logo) {
         {"a web button on the plinth beside it",
          [](std::vector<BUTTON_DATA>& rows) {
              rows.push_back(newButton(600, 560, "WIKI"));
-             rows.back().bottom = 592;
+             rows.back().face.bottom = 592;
          },
          "its face reaches off the plinth"},
         {"a label with letters the font lacks",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).faceLabel = "BLOG"; },
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "BLOG"; },
          "button 105 \"BLOG\" at (179, 18)-(237, 37): the face font cannot draw \"BL\" of its label"},
-        {"a label wider than its face", [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 107).left = 690; },
+        {"a label wider than its face",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 107).face.left = 690; },
          "button 107 \"SUPPORT\" at (690, 18)-(728, 37): its label needs 42 x 10 pixels; the face has room "
          "for "
          "34 x 15"},
@@ -156,7 +158,7 @@ void checkCases(const Outline& outline, const Rect& logo) {
         {"a row copied without new images or id",
          [](std::vector<BUTTON_DATA>& rows) {
              rows.push_back(rowOf(rows, 104));
-             rows.back().top = 100, rows.back().bottom = 119;
+             rows.back().face.top = 100, rows.back().face.bottom = 119;
          },
          "image 192 is also a face of button 104 \"NEWS\" at (113, 18)-(171, 37)"},
         {"two buttons with one control id", [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).id = 103; },
@@ -188,7 +190,7 @@ int main() {
         std::fprintf(stderr, "layout_rules: %s\n", error.c_str());
         return 1;
     }
-    const Rect logo = logoBounds();
+    const PixelRect logo = logoBounds();
     checkReferenceTrays(logo);
     checkCases(outline, logo);
     std::printf("layout_rules: %d passed, %d failed\n", passes, failures);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ButtonWindow.h"
 #include "LauncherDlg.h"
 #include "ShellOpenRecorder.h"
 #include "ShippedButtons.h"
@@ -148,10 +149,10 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
         const ShippedButton& expected = kShippedButtons[i];
         SCOPED_TRACE(expected.id);
         EXPECT_EQ(::GetDlgCtrlID(buttons[i]), expected.id) << "in table order";
-        // The button's window reaches 3 pixels left of and 2 above its face.
-        const CRect window(expected.face.left - 3, expected.face.top - 2, expected.face.right,
-                           expected.face.bottom);
-        EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]), window));
+        const PixelRect window = ButtonWindowRect(
+            PixelRect{expected.face.left, expected.face.top, expected.face.right, expected.face.bottom});
+        EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]),
+                                CRect(window.left, window.top, window.right, window.bottom)));
     }
     const HWND pane = ::GetDlgItem(m_parent, 112);
     ASSERT_NE(pane, nullptr);
@@ -195,8 +196,7 @@ bool Shows(const Capture& shown, int id, int left, int top) {
     if (!image.LoadBitmap(static_cast<UINT>(id)) || image.GetBitmap(&size) == 0) {
         return false;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO info = Dib32Info(size.bmWidth, -size.bmHeight);
     std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
     const CMemoryDC dc(nullptr);
     ::GetDIBits(dc, image, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);

@@ -97,7 +97,7 @@ Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
     const ButtonLook look = lookOf(button.kind, hover);
     const PlateLook& p = look.plate;
     const Box plate = Box{0.0, 0.0, double(w), double(h)}.inset(p.inset);
-    const Rect all{0, 0, w, h};
+    const PixelRect all{0, 0, w, h};
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, plate, p.radius); };
 
     if (look.finish.glowStrength > 0.0) {

@@ -27,7 +27,7 @@ double plinthWellDistance(const std::vector<const ButtonFace*>& faces, double x,
     return distance;
 }
 
-template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Distance distance) {
+template <class Distance> void paintWell(Canvas& canvas, const PixelRect& area, Distance distance) {
     paintArea(
         canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kWellLip); },
         [&](int x, int y) {
@@ -61,7 +61,7 @@ Box plinthLowerStep() {
 }
 
 void paintPlinth(Canvas& canvas) {
-    const Rect area{230, 510, 600, kSkinHeight};
+    const PixelRect area{230, 510, 600, kSkinHeight};
     constexpr double kShadow = 7.0;
     constexpr double kRim = 3.2;
     paintArea(
@@ -134,10 +134,10 @@ void paintWells(Canvas& canvas) {
     if (plinth.empty()) {
         return;
     }
-    Rect area = wellInk(*plinth.front());
+    PixelRect area = wellInk(*plinth.front());
     for (const ButtonFace* face : plinth) {
-        area = area.united(wellInk(*face));
+        area = area.United(wellInk(*face));
     }
-    paintWell(canvas, area.grown(1),
+    paintWell(canvas, area.Grown(1),
               [&](double px, double py) { return plinthWellDistance(plinth, px, py); });
 }

@@ -15,14 +15,9 @@ namespace {
 
 constexpr int kLargestResourceId = 65535;
 
-std::string rectText(const Rect& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" + std::to_string(r.right) +
-           ", " + std::to_string(r.bottom) + ")";
-}
-
 std::string nameOf(const ButtonFace& b) {
     const std::string label = *b.label != '\0' ? std::string(" \"") + b.label + "\"" : "";
-    return "button " + std::to_string(b.id) + label + " at " + rectText(b.face);
+    return "button " + std::to_string(b.id) + label + " at " + PixelRectText(b.face);
 }
 
 std::string trayName(const Tray& tray) {
@@ -30,12 +25,13 @@ std::string trayName(const Tray& tray) {
     for (const int id : tray.ids) {
         ids += (ids.empty() ? "" : ", ") + std::to_string(id);
     }
-    return "the tray " + rectText(tray.rect) + " around button" + (tray.ids.size() > 1 ? "s " : " ") + ids;
+    return "the tray " + PixelRectText(tray.rect) + " around button" + (tray.ids.size() > 1 ? "s " : " ") +
+           ids;
 }
 
 class FitCheck {
 public:
-    FitCheck(const std::vector<ButtonFace>& buttons, const Outline& outline, const Rect& logo)
+    FitCheck(const std::vector<ButtonFace>& buttons, const Outline& outline, const PixelRect& logo)
         : buttons_(buttons), edgeDistance_(edgeDistances(outline, kWindowFrameDepth + 1.0)), logo_(logo),
           paneFrame_(paneFrameBounds()) {}
 
@@ -52,7 +48,7 @@ public:
         for (std::size_t i = 0; i < trays.size(); ++i) {
             checkTray(trays[i]);
             for (std::size_t j = i + 1; j < trays.size(); ++j) {
-                if (trays[i].rect.overlaps(trays[j].rect)) {
+                if (trays[i].rect.Overlaps(trays[j].rect)) {
                     problems_.push_back(trayName(trays[i]) + " overlaps " + trayName(trays[j]) + ".");
                 }
             }
@@ -110,8 +106,8 @@ private:
         // The plate's outline and bevel take a pixel inside its edge.
         const double inset = lookOf(b.kind, false).plate.inset + 1.0;
         const LabelInk ink = labelInk(b);
-        const int roomX = b.face.width() - int(2.0 * inset);
-        const int roomY = b.face.height() - int(2.0 * inset);
+        const int roomX = b.face.Width() - int(2.0 * inset);
+        const int roomY = b.face.Height() - int(2.0 * inset);
         if (ink.width > roomX || ink.height > roomY) {
             say(b, "its label needs " + std::to_string(int(std::ceil(ink.width))) + " x " +
                        std::to_string(int(std::ceil(ink.height))) + " pixels; the face has room for " +
@@ -125,7 +121,7 @@ private:
         if (box.left < 0.0 || box.top < 0.0 || box.right > kSkinWidth || box.bottom > kSkinHeight) {
             return false;
         }
-        const Rect area = boundsOf(box, 0);
+        const PixelRect area = boundsOf(box, 0);
         for (int y = std::max(area.top, 0); y < std::min(area.bottom, kSkinHeight); ++y) {
             for (int x = std::max(area.left, 0); x < std::min(area.right, kSkinWidth); ++x) {
                 const bool inside = roundBoxDistance(x + 0.5, y + 0.5, box, radius) < 0.0;
@@ -138,7 +134,7 @@ private:
         return true;
     }
 
-    static bool standsOnPlinth(const Rect& r) {
+    static bool standsOnPlinth(const PixelRect& r) {
         for (int y = r.top; y < r.bottom; ++y) {
             for (int x = r.left; x < r.right; ++x) {
                 if (plinthDistance(x + 0.5, y + 0.5) > 0.0) {
@@ -150,22 +146,22 @@ private:
     }
 
     void checkPlace(const ButtonFace& b) {
-        const Rect well = wellInk(b);
+        const PixelRect well = wellInk(b);
         const PlateLook plate = lookOf(b.kind, false).plate;
         if (!clearOfFrame(toBox(drawnFace(b)).inset(plate.inset), plate.radius)) {
             say(b, "its plate comes within " + std::to_string(int(kWindowFrameDepth)) +
                        " pixels of the window's cut edge, where the frame is painted.");
         }
-        if (well.overlaps(logo_)) {
-            say(b, "its well " + rectText(well) + " overlaps the logo at " + rectText(logo_) + ".");
+        if (well.Overlaps(logo_)) {
+            say(b, "its well " + PixelRectText(well) + " overlaps the logo at " + PixelRectText(logo_) + ".");
         }
-        if (well.overlaps(paneFrame_)) {
-            say(b, "its well " + rectText(well) + " overlaps the notice pane's frame at " +
-                       rectText(paneFrame_) + ".");
+        if (well.Overlaps(paneFrame_)) {
+            say(b, "its well " + PixelRectText(well) + " overlaps the notice pane's frame at " +
+                       PixelRectText(paneFrame_) + ".");
         }
         if (b.onPlinth && !standsOnPlinth(drawnFace(b))) {
             const auto step = [](const Box& box) {
-                return rectText(Rect{int(box.left), int(box.top), int(box.right), int(box.bottom)});
+                return PixelRectText(PixelRect{int(box.left), int(box.top), int(box.right), int(box.bottom)});
             };
             say(b, "its face reaches off the plinth, whose steps span " + step(plinthUpperStep()) + " and " +
                        step(plinthLowerStep()) + ".");
@@ -174,7 +170,7 @@ private:
 
     // Wells may meet at their lips, but a well must not reach into a face that stands in another well.
     void checkPair(const ButtonFace& a, const ButtonFace& b) {
-        if (a.face.overlaps(b.face)) {
+        if (a.face.Overlaps(b.face)) {
             say(b, "it overlaps " + nameOf(a) + ".");
             return;
         }
@@ -183,7 +179,7 @@ private:
         }
         const auto reaches = [](const ButtonFace& from, const ButtonFace& into) {
             const Box hole = wellHole(from);
-            const Rect face = drawnFace(into);
+            const PixelRect face = drawnFace(into);
             return hole.left < face.right && face.left < hole.right && hole.top < face.bottom &&
                    face.top < hole.bottom;
         };
@@ -197,25 +193,25 @@ private:
             problems_.push_back(trayName(tray) + " comes within " + std::to_string(int(kWindowFrameDepth)) +
                                 " pixels of the window's cut edge, where the frame is painted.");
         }
-        if (tray.rect.overlaps(logo_)) {
-            problems_.push_back(trayName(tray) + " overlaps the logo at " + rectText(logo_) + ".");
+        if (tray.rect.Overlaps(logo_)) {
+            problems_.push_back(trayName(tray) + " overlaps the logo at " + PixelRectText(logo_) + ".");
         }
-        if (tray.rect.overlaps(paneFrame_)) {
+        if (tray.rect.Overlaps(paneFrame_)) {
             problems_.push_back(trayName(tray) + " overlaps the notice pane's frame at " +
-                                rectText(paneFrame_) + ".");
+                                PixelRectText(paneFrame_) + ".");
         }
     }
 
     const std::vector<ButtonFace>& buttons_;
     const std::vector<double> edgeDistance_;
-    const Rect logo_;
-    const Rect paneFrame_;
+    const PixelRect logo_;
+    const PixelRect paneFrame_;
     std::vector<std::string> problems_;
 };
 
 } // namespace
 
 std::vector<std::string> misfits(const std::vector<ButtonFace>& buttons, const Outline& outline,
-                                 const Rect& logo) {
+                                 const PixelRect& logo) {
     return FitCheck(buttons, outline, logo).run();
 }

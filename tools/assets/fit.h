@@ -11,4 +11,4 @@
 // frame; a well or tray must keep clear of the logo, of the notice pane's frame and of other buttons' faces;
 // a plinth button must stand on the plinth; and each face must be an image of its own row.
 std::vector<std::string> misfits(const std::vector<ButtonFace>& buttons, const Outline& outline,
-                                 const Rect& logo);
+                                 const PixelRect& logo);

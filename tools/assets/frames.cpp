@@ -62,7 +62,7 @@ void paintWindowFrame(Canvas& canvas, const Outline& outline) {
 void paintPaneFrame(Canvas& canvas) {
     const Box pane = toBox(kNoticePane);
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, pane, 0.0); };
-    const Rect area = kNoticePane.grown(int(kPaneShadowEnd) + 1);
+    const PixelRect area = kNoticePane.Grown(int(kPaneShadowEnd) + 1);
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
             const double px = x + 0.5;
@@ -85,7 +85,7 @@ void paintPaneFrame(Canvas& canvas) {
     }
 }
 
-Rect paneFrameBounds() {
+PixelRect paneFrameBounds() {
     // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
-    return kNoticePane.grown(int(kPaneOuterLine + 0.5));
+    return kNoticePane.Grown(int(kPaneOuterLine + 0.5));
 }

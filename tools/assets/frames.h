@@ -13,4 +13,4 @@ void paintWindowFrame(Canvas& canvas, const Outline& outline);
 void paintPaneFrame(Canvas& canvas);
 
 // Every pixel the pane's frame paints opaque, around the pane's rectangle (its shadow reaches further).
-Rect paneFrameBounds();
+PixelRect paneFrameBounds();

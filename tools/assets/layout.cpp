@@ -18,7 +18,7 @@ ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
 } // namespace
 
 ButtonFace faceOf(const BUTTON_DATA& row) {
-    const Rect face = toRect(FaceRect(row));
+    const PixelRect face = row.face;
     const bool onPlinth = face.top >= kNoticePane.bottom;
     return ButtonFace{row.id,
                       row.normalImage,
@@ -26,7 +26,7 @@ ButtonFace faceOf(const BUTTON_DATA& row) {
                       row.pressedImage,
                       row.disabledImage,
                       kindOf(row, onPlinth),
-                      row.faceLabel,
+                      row.label,
                       face,
                       onPlinth};
 }

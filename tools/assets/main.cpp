@@ -7,6 +7,7 @@
 #include "button_painter.h"
 #include "fit.h"
 #include "icon_painter.h"
+#include "KeyColours.h"
 #include "logo.h"
 #include "outline.h"
 #include "png_writer.h"
@@ -41,7 +42,7 @@ bool skinKeyIsExact(const Bitmap& skin, const Outline& outline) {
     for (int y = 0; y < kSkinHeight; ++y) {
         for (int x = 0; x < kSkinWidth; ++x) {
             const std::uint8_t* p = skin.pixel(x, y);
-            if (isKeyColour(p[0], p[1], p[2]) != outline.isCut(x, y)) {
+            if (IsSkinKeyColour(p[0], p[1], p[2]) != outline.isCut(x, y)) {
                 std::fprintf(stderr, "gen_assets: skin pixel (%d, %d) breaks the outline\n", x, y);
                 return false;
             }
@@ -55,7 +56,7 @@ bool writeButtons(const Bitmap& skin, const std::string& dir) {
         for (const bool hover : {false, true}) {
             const Bitmap face = paintButton(skin, button, hover);
             const int id = hover ? button.hoverId : button.normalId;
-            if (countKeyPixels(face) != 0) {
+            if (countFaceKeyPixels(face) != 0) {
                 std::fprintf(stderr, "gen_assets: button %d contains the key colour\n", id);
                 return false;
             }
@@ -74,7 +75,7 @@ std::vector<std::uint8_t> faceResourceLines() {
         ids.push_back(button.hoverId);
     }
     std::sort(ids.begin(), ids.end());
-    std::string text = "// Written by the asset generator from the button table in ui/UiTableData.h.\n";
+    std::string text = "// Written by the asset generator from the button rows in face/FaceRows.h.\n";
     for (const int id : ids) {
         text += std::to_string(id) + " BITMAP \"btn_" + std::to_string(id) + ".bmp\"\n";
     }

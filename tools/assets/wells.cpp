@@ -9,16 +9,17 @@ bool isWindowButton(const ButtonFace& b) {
 }
 
 // Web buttons' trays leave a pixel more at their ends than the window buttons' tray.
-Rect trayAround(const ButtonFace& b) {
+PixelRect trayAround(const ButtonFace& b) {
     const int across = isWindowButton(b) ? 6 : 7;
     constexpr int kAbove = 6;
-    return Rect{b.face.left - across, b.face.top - kAbove, b.face.right + across, b.face.bottom + kAbove};
+    return PixelRect{b.face.left - across, b.face.top - kAbove, b.face.right + across,
+                     b.face.bottom + kAbove};
 }
 
 // The space from one button to the next one along the bar.
-Rect gapBetween(const ButtonFace& a, const ButtonFace& b) {
-    return Rect{a.face.right, std::min(a.face.top, b.face.top), b.face.left,
-                std::max(a.face.bottom, b.face.bottom)};
+PixelRect gapBetween(const ButtonFace& a, const ButtonFace& b) {
+    return PixelRect{a.face.right, std::min(a.face.top, b.face.top), b.face.left,
+                     std::max(a.face.bottom, b.face.bottom)};
 }
 
 } // namespace
@@ -27,9 +28,9 @@ Box wellHole(const ButtonFace& b) {
     return toBox(drawnFace(b)).inset(-double(kWellHoleReach));
 }
 
-Rect wellInk(const ButtonFace& b) {
+PixelRect wellInk(const ButtonFace& b) {
     // The lip covers pixels whose centres lie within kWellLip + 0.5 of the hole.
-    return drawnFace(b).grown(kWellHoleReach + int(kWellLip + 0.5));
+    return drawnFace(b).Grown(kWellHoleReach + int(kWellLip + 0.5));
 }
 
 double wellRadius(ButtonKind kind) {
@@ -45,7 +46,7 @@ double wellRadius(ButtonKind kind) {
     }
 }
 
-std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const Rect& logo) {
+std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const PixelRect& logo) {
     std::vector<const ButtonFace*> topBar;
     for (const ButtonFace& b : buttons) {
         if (!b.onPlinth) {
@@ -57,11 +58,11 @@ std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const Rect& lo
     std::vector<Tray> trays;
     const ButtonFace* previous = nullptr;
     for (const ButtonFace* b : topBar) {
-        const Rect around = trayAround(*b);
+        const PixelRect around = trayAround(*b);
         const bool joins = previous != nullptr && isWindowButton(*previous) == isWindowButton(*b) &&
-                           !gapBetween(*previous, *b).overlaps(logo);
+                           !gapBetween(*previous, *b).Overlaps(logo);
         if (joins) {
-            trays.back().rect = trays.back().rect.united(around);
+            trays.back().rect = trays.back().rect.United(around);
             trays.back().ids.push_back(b->id);
         } else {
             trays.push_back(Tray{around, {b->id}});

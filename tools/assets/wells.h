@@ -12,16 +12,16 @@ constexpr double kWellLip = 1.6;
 Box wellHole(const ButtonFace& b);
 
 // Every pixel the well of `b` paints: its hole and its lip.
-Rect wellInk(const ButtonFace& b);
+PixelRect wellInk(const ButtonFace& b);
 
 double wellRadius(ButtonKind kind);
 
 // A tray of dark glass behind buttons of the top bar.
 struct Tray {
-    Rect rect;
+    PixelRect rect;
     std::vector<int> ids; // control ids of the buttons it holds, from left to right
 };
 
 // Along the top bar, neighbouring web buttons share a tray, and so do neighbouring window buttons, unless the
 // logo lies between them; a tray reaches a margin around its buttons.
-std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const Rect& logo);
+std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const PixelRect& logo);
