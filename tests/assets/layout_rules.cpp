@@ -32,7 +32,7 @@ BUTTON_DATA windowButton(int id, ActionType action, int image, int left) {
     return BUTTON_DATA{L"", id, action, image, image + 1, image + 1, 0, {left, 18, left + 16, 34}, L"", ""};
 }
 
-// The layout the skin's fixed art (logo, pane, plinth) was drawn around.
+// The shipped layout, around which the skin's fixed art (logo, scenery) was drawn.
 std::vector<BUTTON_DATA> referenceRows() {
     return {
         windowButton(102, MinimiseParent, 190, 751),
@@ -135,12 +135,19 @@ void checkCases(const Outline& outline, const PixelRect& logo) {
         {"a web button over the notice pane",
          [](std::vector<BUTTON_DATA>& rows) { rows.push_back(newButton(100, 300, "WIKI")); },
          "its well (94, 295)-(160, 322) overlaps the notice pane's frame at (11, 51)-(818, 527)"},
-        {"a web button on the plinth beside it",
+        {"a web button on the plinth beside START, on a step of its own",
          [](std::vector<BUTTON_DATA>& rows) {
              rows.push_back(newButton(600, 560, "WIKI"));
              rows.back().face.bottom = 592;
          },
-         "its face reaches off the plinth"},
+         ""},
+        {"SIGN UP moved up, its well into the notice pane's frame",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 108).face = {329, 523, 505, 555}; },
+         "button 108 \"SIGN UP\" at (329, 523)-(505, 555): its well (323, 518)-(507, 558) overlaps the notice "
+         "pane's frame at (11, 51)-(818, 527)"},
+        {"START's step under the pane's frame",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 109).face = {266, 535, 560, 581}; },
+         "the plinth's step (250, 526)-(581, 630) under button 109 reaches into the notice pane's frame"},
         {"a label with letters the font lacks",
          [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "BLOG"; },
          "button 105 \"BLOG\" at (179, 18)-(237, 37): the face font cannot draw \"BL\" of its label"},

@@ -1,5 +1,7 @@
 #include "wells.h"
 
+#include "colour.h"
+
 #include <algorithm>
 
 namespace {
@@ -44,6 +46,36 @@ double wellRadius(ButtonKind kind) {
     default:
         return 4.0;
     }
+}
+
+std::vector<PlinthStep> plinthSteps(const std::vector<ButtonFace>& buttons) {
+    std::vector<PlinthStep> steps;
+    for (const ButtonFace& b : buttons) {
+        if (!b.onPlinth) {
+            continue;
+        }
+        // The start button's step is broad and deep, a little wider on its right; a web button's is narrow
+        // and rises close under its face.
+        const bool start = b.kind == ButtonKind::Start;
+        const PixelRect& f = b.face;
+        const PixelRect box = start ? PixelRect{f.left - 16, f.top - 9, f.right + 20, f.bottom + 48}
+                                    : PixelRect{f.left - 17, f.top - 4, f.right + 17, f.bottom + 35};
+        steps.push_back(PlinthStep{toBox(box), start ? 10.0 : 8.0, b.id});
+    }
+    return steps;
+}
+
+double smoothUnion(double a, double b, double k) {
+    const double h = clamp01(0.5 + 0.5 * (b - a) / k);
+    return b + (a - b) * h - k * h * (1.0 - h);
+}
+
+double plinthDistance(const std::vector<PlinthStep>& steps, double x, double y) {
+    double distance = roundBoxDistance(x, y, steps.front().box, steps.front().radius);
+    for (auto step = steps.begin() + 1; step != steps.end(); ++step) {
+        distance = smoothUnion(distance, roundBoxDistance(x, y, step->box, step->radius), 8.0);
+    }
+    return distance;
 }
 
 std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const PixelRect& logo) {
