@@ -8,7 +8,8 @@ constexpr std::uint8_t kKeyRed = 255;
 constexpr std::uint8_t kKeyGreen = 0;
 constexpr std::uint8_t kKeyBlue = 255;
 // Magenta as a COLORREF (0x00BBGGRR), the form the button faces are given their key in.
-constexpr std::uint32_t kFaceKeyColorref = std::uint32_t(kKeyBlue) << 16 | std::uint32_t(kKeyGreen) << 8 | kKeyRed;
+constexpr std::uint32_t kFaceKeyColorref =
+    std::uint32_t(kKeyBlue) << 16 | std::uint32_t(kKeyGreen) << 8 | kKeyRed;
 
 // A face pixel is transparent only when it is magenta exactly.
 constexpr bool IsFaceKeyColour(int red, int green, int blue) {

@@ -18,7 +18,9 @@ struct PixelRect {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
     constexpr bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    constexpr PixelRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    constexpr PixelRect Offset(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     constexpr PixelRect Grown(int by) const { return {left - by, top - by, right + by, bottom + by}; }
     // The smallest rectangle holding both.
     constexpr PixelRect United(const PixelRect& other) const {

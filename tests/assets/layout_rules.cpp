@@ -142,11 +142,16 @@ void checkCases(const Outline& outline, const PixelRect& logo) {
          },
          ""},
         {"SIGN UP moved up, its well into the notice pane's frame",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 108).face = {329, 523, 505, 555}; },
-         "button 108 \"SIGN UP\" at (329, 523)-(505, 555): its well (323, 518)-(507, 558) overlaps the notice "
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 108).face = {329, 523, 505, 555};
+         },
+         "button 108 \"SIGN UP\" at (329, 523)-(505, 555): its well (323, 518)-(507, 558) overlaps the "
+         "notice "
          "pane's frame at (11, 51)-(818, 527)"},
         {"START's step under the pane's frame",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 109).face = {266, 535, 560, 581}; },
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 109).face = {266, 535, 560, 581};
+         },
          "the plinth's step (250, 526)-(581, 630) under button 109 reaches into the notice pane's frame"},
         {"a label with letters the font lacks",
          [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "BLOG"; },
