@@ -102,10 +102,10 @@ void checkCases(const Outline& outline, const PixelRect& logo) {
         {"the reference layout", [](std::vector<BUTTON_DATA>&) {}, ""},
         {"a web button in the right tray, the others moved along",
          [](std::vector<BUTTON_DATA>& rows) {
-             rowOf(rows, 106).face.right = 638;
-             rowOf(rows, 107).face.left = 680;
-             rows.push_back(newButton(646, 18, "WIKI"));
-             rows.back().face.right = 672;
+             rowOf(rows, 106).face.right = 644;
+             rowOf(rows, 107).face = {684, 18, 732, 37};
+             rows.push_back(newButton(650, 18, "WIKI"));
+             rows.back().face.right = 678;
          },
          ""},
         {"a web button left of RANKING, under the logo's wing",
@@ -153,14 +153,16 @@ void checkCases(const Outline& outline, const PixelRect& logo) {
              rowOf(rows, 109).face = {266, 535, 560, 581};
          },
          "the plinth's step (250, 526)-(581, 630) under button 109 reaches into the notice pane's frame"},
-        {"a label with letters the font lacks",
-         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "BLOG"; },
-         "button 105 \"BLOG\" at (179, 18)-(237, 37): the face font cannot draw \"BL\" of its label"},
+        {"any label of capitals, digits and the usual marks",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "Q&A 24/7!"; }, ""},
+        {"a label in small letters", [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = "Blog"; },
+         "button 105 \"Blog\" at (179, 18)-(237, 37): its label uses \"log\"; a label is written with"},
+        {"an empty label", [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).label = ""; },
+         "its label is empty"},
         {"a label wider than its face",
          [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 107).face.left = 690; },
-         "button 107 \"SUPPORT\" at (690, 18)-(728, 37): its label needs 42 x 10 pixels; the face has room "
-         "for "
-         "34 x 15"},
+         "button 107 \"SUPPORT\" at (690, 18)-(728, 37): its label needs 44 x 10 pixels; the face has room "
+         "for 34 x 15"},
         {"a pressed face the generator does not paint",
          [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 106).pressedImage = 202; },
          "it names image 202 for its pressed or disabled face"},

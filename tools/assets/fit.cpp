@@ -4,7 +4,7 @@
 #include "button_painter.h"
 #include "canvas.h"
 #include "console.h"
-#include "font.h"
+#include "Labels.h"
 #include "frames.h"
 #include "wells.h"
 
@@ -98,28 +98,26 @@ private:
     }
 
     void checkLabel(const ButtonFace& b) {
-        if (b.kind == ButtonKind::Minimise || b.kind == ButtonKind::Close) {
+        if (!b.carriesLabel) {
             return;
         }
-        std::string missing;
-        for (const char* letter = b.label; *letter != '\0'; ++letter) {
-            if (!hasGlyph(*letter) && missing.find(*letter) == std::string::npos) {
-                missing += *letter;
-            }
+        if (*b.label == '\0') {
+            say(b, "its label is empty; a web or start button carries one.");
+            return;
         }
-        if (!missing.empty()) {
-            say(b, "the face font cannot draw \"" + missing + "\" of its label; it draws \"" +
-                       glyphLetters() + "\".");
+        const std::string foreign = ForeignLabelCharacters(b.label);
+        if (!foreign.empty()) {
+            say(b,
+                "its label uses \"" + foreign + "\"; a label is written with \"" + kLabelCharacters + "\".");
+            return;
         }
-        // The plate's outline and bevel take a pixel inside its edge.
-        const double inset = lookOf(b.kind, false).plate.inset + 1.0;
-        const LabelInk ink = labelInk(b);
-        const int roomX = b.face.Width() - int(2.0 * inset);
-        const int roomY = b.face.Height() - int(2.0 * inset);
-        if (ink.width > roomX || ink.height > roomY) {
-            say(b, "its label needs " + std::to_string(int(std::ceil(ink.width))) + " x " +
-                       std::to_string(int(std::ceil(ink.height))) + " pixels; the face has room for " +
-                       std::to_string(roomX) + " x " + std::to_string(roomY) + ".");
+        const PixelRect room = labelRoom(b);
+        const PixelRect ink = labelInk(b);
+        if (ink.left < room.left || ink.top < room.top || ink.right > room.right ||
+            ink.bottom > room.bottom) {
+            say(b, "its label needs " + std::to_string(ink.Width()) + " x " + std::to_string(ink.Height()) +
+                       " pixels; the face has room for " + std::to_string(room.Width()) + " x " +
+                       std::to_string(room.Height()) + ".");
         }
     }
 

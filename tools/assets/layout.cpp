@@ -20,14 +20,9 @@ ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
 ButtonFace faceOf(const BUTTON_DATA& row) {
     const PixelRect face = row.face;
     const bool onPlinth = face.top >= kNoticePane.bottom;
-    return ButtonFace{row.id,
-                      row.normalImage,
-                      row.hoverImage,
-                      row.pressedImage,
-                      row.disabledImage,
-                      kindOf(row, onPlinth),
-                      row.label,
-                      face,
+    return ButtonFace{row.id,           row.normalImage,        row.hoverImage,
+                      row.pressedImage, row.disabledImage,      kindOf(row, onPlinth),
+                      row.label,        CarriesLabel(row.type), face,
                       onPlinth};
 }
 

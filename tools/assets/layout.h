@@ -2,6 +2,7 @@
 
 #include "ButtonWindow.h"
 #include "FaceRows.h"
+#include "Labels.h"
 #include "geometry.h"
 
 #include <vector>
@@ -21,8 +22,9 @@ struct ButtonFace {
     int disabledId;
     ButtonKind kind;
     const char* label;
-    PixelRect face; // as the launcher's button table gives it
-    bool onPlinth;  // below the notice pane: on the plinth, in its shared well; otherwise in a tray
+    bool carriesLabel; // false: a window button, which wears a glyph
+    PixelRect face;    // as the launcher's button table gives it
+    bool onPlinth;     // below the notice pane: on the plinth, in its shared well; otherwise in a tray
 };
 
 ButtonFace faceOf(const BUTTON_DATA& row);

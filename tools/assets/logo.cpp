@@ -1,6 +1,6 @@
 #include "logo.h"
 
-#include "font.h"
+#include "stroke_font.h"
 #include "geometry.h"
 #include "layout.h"
 

@@ -1,16 +1,18 @@
 // Writes every image the launcher ships with into one directory, with the resource lines that name the
-// button faces. Output depends on nothing but this code and the launcher's table data (and zlib's deflate),
-// so the committed files can be checked by regenerating them. Nothing is written when a button does not fit
-// where its row puts it.
+// button faces. Output depends on nothing but this code, the launcher's rows, the label font and Debian's
+// FreeType, libpng and zlib, so the committed files can be checked by regenerating them. Nothing is written
+// when a button does not fit where its row puts it.
 
-#include "bmp_writer.h"
+#include "BmpFile.h"
+#include "FileBytes.h"
+#include "PngFile.h"
 #include "button_painter.h"
 #include "fit.h"
 #include "icon_painter.h"
 #include "KeyColours.h"
+#include "label_font.h"
 #include "logo.h"
 #include "outline.h"
-#include "png_writer.h"
 #include "skin_painter.h"
 
 #include <algorithm>
@@ -25,16 +27,27 @@ bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
         std::fprintf(stderr, "gen_assets: nothing encoded for %s\n", path.c_str());
         return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "gen_assets: cannot create %s\n", path.c_str());
+    if (!WriteFileBytes(path, bytes)) {
+        std::fprintf(stderr, "gen_assets: cannot write %s\n", path.c_str());
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed)
-        std::fprintf(stderr, "gen_assets: cannot write %s\n", path.c_str());
-    return written && closed;
+    return true;
+}
+
+// Opaque: every alpha 255.
+BgraImage bgraOf(const Bitmap& image) {
+    BgraImage out(image.width, image.height);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t* from = image.pixel(x, y);
+            std::uint8_t* to = out.At(x, y);
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            to[3] = 255;
+        }
+    }
+    return out;
 }
 
 // The window's region is built from the key colour, so a stray key pixel would punch a hole in it.
@@ -60,7 +73,7 @@ bool writeButtons(const Bitmap& skin, const std::string& dir) {
                 std::fprintf(stderr, "gen_assets: button %d contains the key colour\n", id);
                 return false;
             }
-            if (!writeFile(dir + "/btn_" + std::to_string(id) + ".bmp", encodeBmp(face)))
+            if (!writeFile(dir + "/btn_" + std::to_string(id) + ".bmp", EncodeBmp32(bgraOf(face))))
                 return false;
         }
     }
@@ -93,7 +106,7 @@ int main(int argc, char** argv) {
 
     Outline outline;
     std::string error;
-    if (!buildOutline(outline, error)) {
+    if (!labelFontReady(error) || !buildOutline(outline, error)) {
         std::fprintf(stderr, "gen_assets: %s\n", error.c_str());
         return 1;
     }
@@ -107,8 +120,8 @@ int main(int argc, char** argv) {
     const Bitmap skin = paintSkin(outline);
     if (!skinKeyIsExact(skin, outline))
         return 1;
-    if (!writeFile(dir + "/skin.png", encodePng(skin)) || !writeButtons(skin, dir) ||
-        !writeFile(dir + "/launcher.ico", encodeIco(paintIcon())) ||
+    if (!writeFile(dir + "/skin.png", EncodePng(bgraOf(skin))) || !writeButtons(skin, dir) ||
+        !writeFile(dir + "/launcher.ico", EncodeIco24(bgraOf(paintIcon()))) ||
         !writeFile(dir + "/button_faces.rc", faceResourceLines()))
         return 1;
     return 0;
