@@ -1,33 +1,12 @@
 // The launcher's face as rows: one per button and one per pane, plain constant data free of Windows types.
 // The launcher builds its tables from these rows (ui/UiTables.cpp), the asset generator paints the skin
 // around them and the button faces from them (tools/assets), and the skin checks test images against them.
+// Only the files that need the rows themselves include this; the others take the row types (RowTypes.h),
+// so that a changed row rebuilds little.
 #pragma once
 
 #include "ActionType.h"
-#include "PixelRect.h"
-
-// The skin size the rectangles below are laid out for.
-constexpr int kSkinWidth = 830;
-constexpr int kSkinHeight = 620;
-
-struct BUTTON_DATA {
-    const wchar_t* caption;
-    int id;
-    int type; // ActionType of the click
-    int normalImage;
-    int hoverImage;
-    int pressedImage;  // 0: the hover face
-    int disabledImage; // 0: the normal face
-    PixelRect face;    // the face image's rectangle in skin pixels
-    const wchar_t* url;
-    const char* label; // what the asset generator writes on the faces (Labels.h); window buttons wear a glyph
-};
-
-struct BROWSER_DATA {
-    int id;
-    const wchar_t* url;
-    PixelRect pane;
-};
+#include "RowTypes.h"
 
 // Host names of the publisher's sites; the paths below are fixed by the sites themselves.
 #define SKYREACH_GAME_SITE L"http://www.skyreach-online.com"

@@ -97,7 +97,7 @@ struct Case {
     const char* says; // in one of the problems; empty: the table fits
 };
 
-void checkCases(const Outline& outline, const PixelRect& logo) {
+void checkCases(const FitContext& context) {
     const Case cases[] = {
         {"the reference layout", [](std::vector<BUTTON_DATA>&) {}, ""},
         {"a web button in the right tray, the others moved along",
@@ -175,21 +175,52 @@ void checkCases(const Outline& outline, const PixelRect& logo) {
              rows.back().face.top = 100, rows.back().face.bottom = 119;
          },
          "image 192 is also a face of button 104 \"NEWS\" at (113, 18)-(171, 37)"},
+        {"what would fit: no room left in the tray beside the logo",
+         [](std::vector<BUTTON_DATA>& rows) { rows.push_back(newButton(528, 18, "WIKI")); },
+         "the tray (521, 12)-(735, 43) around buttons 110, 106, 107 has x 584 to 745 free (161 pixels); it "
+         "takes "
+         "214, 53 too many"},
+        {"what would fit: the free span of a tray that runs into the logo",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 106).face.left = 590; },
+         "has x 584 to 745 free (161 pixels); it takes 152, 9 to spare; its buttons fit moved 1 pixel right "
+         "together"},
+        {"what would fit: SIGN UP moved up into the pane's frame goes back down",
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 108).face = {329, 523, 505, 555};
+         },
+         "button 108 \"SIGN UP\" at (329, 523)-(505, 555) fits at (329, 532)-(505, 564), 9 pixels down"},
+        {"what would fit: where the pane would have to end for SIGN UP moved up",
+         [](std::vector<BUTTON_DATA>& rows) {
+             rowOf(rows, 108).face = {329, 523, 505, 555};
+         },
+         "the pane's row would have to end at y 512 or above"},
+        {"what would fit: a face wide enough for its label",
+         [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 107).face.left = 690; },
+         "a face of at least 48 x 19 carries it"},
         {"two buttons with one control id", [](std::vector<BUTTON_DATA>& rows) { rowOf(rows, 105).id = 103; },
          "its control id is also that of button 103 \"HOME\""},
     };
     for (const Case& c : cases) {
         std::vector<BUTTON_DATA> rows = referenceRows();
         c.change(rows);
-        const std::vector<std::string> problems = misfits(facesOf(rows), outline, logo);
+        const std::vector<ButtonFace> faces = facesOf(rows);
+        const std::vector<Misfit> problems = misfits(faces, context);
+        // What the generator says: each problem, then what would fit.
+        std::vector<std::string> said;
+        for (const Misfit& problem : problems) {
+            said.push_back(problem.text);
+        }
+        for (const std::string& hint : whatWouldFit(faces, problems, context)) {
+            said.push_back(hint);
+        }
         bool found = *c.says == '\0' && problems.empty();
-        for (const std::string& problem : problems) {
-            found = found || (*c.says != '\0' && problem.find(c.says) != std::string::npos);
+        for (const std::string& line : said) {
+            found = found || (*c.says != '\0' && line.find(c.says) != std::string::npos);
         }
         check(found, c.what);
         if (!found) {
-            for (const std::string& problem : problems) {
-                std::printf("     said: %s\n", problem.c_str());
+            for (const std::string& line : said) {
+                std::printf("     said: %s\n", line.c_str());
             }
         }
     }
@@ -204,9 +235,9 @@ int main() {
         std::fprintf(stderr, "layout_rules: %s\n", error.c_str());
         return 1;
     }
-    const PixelRect logo = logoBounds();
-    checkReferenceTrays(logo);
-    checkCases(outline, logo);
+    const FitContext context = fitContext(outline, logoBounds());
+    checkReferenceTrays(context.logo);
+    checkCases(context);
     std::printf("layout_rules: %d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;
 }

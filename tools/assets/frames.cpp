@@ -64,9 +64,9 @@ void paintWindowFrame(Canvas& canvas, const Outline& outline) {
 }
 
 void paintPaneFrame(Canvas& canvas) {
-    const Box pane = toBox(kNoticePane);
+    const Box pane = toBox(noticePane());
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, pane, 0.0); };
-    const PixelRect area = kNoticePane.Grown(int(kPaneShadowEnd) + 1);
+    const PixelRect area = noticePane().Grown(int(kPaneShadowEnd) + 1);
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
             const double px = x + 0.5;
@@ -84,12 +84,12 @@ void paintPaneFrame(Canvas& canvas) {
             canvas.blend(x, y, rgb(4, 6, 12), cover(kPaneLip, here));
             // A soft inner shadow keeps the empty panel from looking flat before the page arrives.
             const double inner = smoothstep(-9.0, 0.0, here);
-            canvas.blend(x, y, mix(paneFill(kNoticePane, y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
+            canvas.blend(x, y, mix(paneFill(noticePane(), y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
         }
     }
 }
 
 PixelRect paneFrameBounds() {
     // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
-    return kNoticePane.Grown(int(kPaneOuterLine + 0.5));
+    return noticePane().Grown(int(kPaneOuterLine + 0.5));
 }

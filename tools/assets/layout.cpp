@@ -1,8 +1,11 @@
 #include "layout.h"
 
+#include "FaceRows.h"
+
 namespace {
 
-ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
+// Window buttons by what they do; the others as web buttons, placed on the bar by faceAt.
+ButtonKind kindOf(const BUTTON_DATA& row) {
     switch (row.type) {
     case MinimiseParent:
         return ButtonKind::Minimise;
@@ -11,19 +14,29 @@ ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
     case RequestStart:
         return ButtonKind::Start;
     default:
-        return onPlinth ? ButtonKind::PlinthLink : ButtonKind::Nav;
+        return ButtonKind::Nav;
     }
 }
 
 } // namespace
 
 ButtonFace faceOf(const BUTTON_DATA& row) {
-    const PixelRect face = row.face;
-    const bool onPlinth = face.top >= kNoticePane.bottom;
-    return ButtonFace{row.id,           row.normalImage,        row.hoverImage,
-                      row.pressedImage, row.disabledImage,      kindOf(row, onPlinth),
-                      row.label,        CarriesLabel(row.type), face,
-                      onPlinth};
+    return faceAt(ButtonFace{row.id, row.normalImage, row.hoverImage, row.pressedImage, row.disabledImage,
+                             kindOf(row), row.label, CarriesLabel(row.type), row.face, false},
+                  row.face);
+}
+
+ButtonFace faceAt(ButtonFace button, const PixelRect& face) {
+    button.face = face;
+    button.onPlinth = face.top >= noticePane().bottom;
+    if (button.kind == ButtonKind::Nav || button.kind == ButtonKind::PlinthLink) {
+        button.kind = button.onPlinth ? ButtonKind::PlinthLink : ButtonKind::Nav;
+    }
+    return button;
+}
+
+PixelRect noticePane() {
+    return kBrowserData[0].pane;
 }
 
 const std::vector<ButtonFace>& tableButtons() {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "ButtonWindow.h"
-#include "FaceRows.h"
+#include "RowTypes.h"
 #include "Labels.h"
 #include "geometry.h"
 
 #include <vector>
 
-// The browser pane covers this at run time.
-constexpr PixelRect kNoticePane = kBrowserData[0].pane;
+// The notice pane's rectangle, which the browser pane covers at run time.
+PixelRect noticePane();
 
 // How a face looks: window buttons by what they do, web buttons by where they stand (the top bar's small
 // plates, or the plinth's large ones).
@@ -29,7 +29,10 @@ struct ButtonFace {
 
 ButtonFace faceOf(const BUTTON_DATA& row);
 
-// The launcher's button table, row by row.
+// The same button with its face at `face`: on the plinth or in the top bar as the new place puts it.
+ButtonFace faceAt(ButtonFace button, const PixelRect& face);
+
+// The launcher's button rows, one face each, in row order. The one place the generator reads the rows.
 const std::vector<ButtonFace>& tableButtons();
 
 // Where the launcher draws a face; wells and the skin a face is built from lie there.

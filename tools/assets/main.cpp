@@ -95,14 +95,38 @@ std::vector<std::uint8_t> faceResourceLines() {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
+// Says whether the rows fit, and when they do not, why and what would; true when they fit.
+bool reportFit(const Outline& outline, bool listSpans) {
+    const FitContext context = fitContext(outline, logoBounds());
+    const std::vector<ButtonFace>& buttons = tableButtons();
+    const std::vector<Misfit> problems = misfits(buttons, context);
+    for (const Misfit& problem : problems) {
+        std::fprintf(stderr, "gen_assets: %s\n", problem.text.c_str());
+    }
+    for (const std::string& hint : whatWouldFit(buttons, problems, context)) {
+        std::fprintf(stderr, "gen_assets:   %s\n", hint.c_str());
+    }
+    if (problems.empty() && listSpans) {
+        for (const TraySpan& span : traySpans(buttons, context)) {
+            std::printf("gen_assets: %s has x %d to %d free, %d pixels to spare\n",
+                        trayName(span.tray).c_str(), span.free.left, span.free.right,
+                        span.free.Width() - span.tray.rect.Width());
+        }
+        std::printf("gen_assets: the rows fit: %zu buttons\n", buttons.size());
+    }
+    return problems.empty();
+}
+
 } // namespace
 
+// gen_assets <output-dir> paints; gen_assets --check only decides whether the rows fit.
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: gen_assets <output-dir>\n");
+        std::fprintf(stderr, "usage: gen_assets <output-dir> | --check\n");
         return 2;
     }
     const std::string dir = argv[1];
+    const bool checkOnly = dir == "--check";
 
     Outline outline;
     std::string error;
@@ -110,12 +134,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gen_assets: %s\n", error.c_str());
         return 1;
     }
-    const std::vector<std::string> problems = misfits(tableButtons(), outline, logoBounds());
-    for (const std::string& problem : problems) {
-        std::fprintf(stderr, "gen_assets: %s\n", problem.c_str());
-    }
-    if (!problems.empty()) {
+    if (!reportFit(outline, checkOnly)) {
         return 1;
+    }
+    if (checkOnly) {
+        return 0;
     }
     const Bitmap skin = paintSkin(outline);
     if (!skinKeyIsExact(skin, outline))

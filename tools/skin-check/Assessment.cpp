@@ -1,6 +1,6 @@
 #include "Assessment.h"
 
-#include "FaceRows.h"
+#include "RowTypes.h"
 
 #include <algorithm>
 

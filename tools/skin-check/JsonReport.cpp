@@ -1,7 +1,7 @@
 #include "JsonReport.h"
 
 #include "JsonWriter.h"
-#include "FaceRows.h"
+#include "RowTypes.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "SkinAnalysis.h"
 
+#include "FaceRows.h"
 #include "RegionBatches.h"
 
 #include <algorithm>

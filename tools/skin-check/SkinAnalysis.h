@@ -3,7 +3,7 @@
 #pragma once
 
 #include "BgraImage.h"
-#include "FaceRows.h"
+#include "RowTypes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "TextReport.h"
 
-#include "FaceRows.h"
+#include "RowTypes.h"
 
 namespace {
 
