@@ -105,6 +105,14 @@ const ShippedButton kShippedButtons[] = {
 };
 // clang-format on
 
+// The shipped notice pane: its id, address and rectangle.
+const struct {
+    int id;
+    const wchar_t* url;
+    CRect rect;
+} kShippedPane = {
+    112, L"http://notice.skyreach-online.com/notice/Login_big/launcherPage.asp", {17, 57, 812, 521}};
+
 TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
     ASSERT_EQ(std::size(g_ButtonItems), std::size(kShippedButtons) + 1);
     for (size_t i = 0; i < std::size(kShippedButtons); ++i) {
@@ -125,12 +133,11 @@ TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
     EXPECT_EQ(g_ButtonItems[std::size(kShippedButtons)].type, 0) << "the terminator";
 
     ASSERT_EQ(std::size(g_BrowserItems), 2u);
-    EXPECT_EQ(g_BrowserItems[0].id, 112);
-    EXPECT_STREQ(g_BrowserItems[0].url,
-                 L"http://notice.skyreach-online.com/notice/Login_big/launcherPage.asp");
+    EXPECT_EQ(g_BrowserItems[0].id, kShippedPane.id);
+    EXPECT_STREQ(g_BrowserItems[0].url, kShippedPane.url);
     const CRect pane(g_BrowserItems[0].left, g_BrowserItems[0].top, g_BrowserItems[0].right,
                      g_BrowserItems[0].bottom);
-    EXPECT_TRUE(::EqualRect(&pane, CRect(17, 57, 812, 521)));
+    EXPECT_TRUE(::EqualRect(&pane, kShippedPane.rect));
     EXPECT_TRUE(g_BrowserItems[1].url.IsEmpty()) << "the terminator";
 }
 
@@ -154,9 +161,9 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
         EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]),
                                 CRect(window.left, window.top, window.right, window.bottom)));
     }
-    const HWND pane = ::GetDlgItem(m_parent, 112);
+    const HWND pane = ::GetDlgItem(m_parent, kShippedPane.id);
     ASSERT_NE(pane, nullptr);
-    EXPECT_TRUE(::EqualRect(RectInParent(pane), CRect(17, 57, 812, 521)));
+    EXPECT_TRUE(::EqualRect(RectInParent(pane), kShippedPane.rect));
     EXPECT_EQ(ChildrenOf(m_parent).size(), std::size(kShippedButtons) + 1)
         << "no radio button, progress bar, edit box or other child";
 
