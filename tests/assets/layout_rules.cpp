@@ -32,6 +32,9 @@ BUTTON_DATA windowButton(int id, ActionType action, int image, int left) {
     return BUTTON_DATA{L"", id, action, image, image + 1, image + 1, 0, {left, 18, left + 16, 34}, L"", ""};
 }
 
+// The shipped notice pane.
+constexpr PixelRect kReferencePane{17, 57, 812, 521};
+
 // The shipped layout, around which the skin's fixed art (logo, scenery) was drawn.
 std::vector<BUTTON_DATA> referenceRows() {
     return {
@@ -67,7 +70,7 @@ BUTTON_DATA newButton(int left, int top, const char* label) {
 std::vector<ButtonFace> facesOf(const std::vector<BUTTON_DATA>& rows) {
     std::vector<ButtonFace> faces;
     for (const BUTTON_DATA& row : rows) {
-        faces.push_back(faceOf(row));
+        faces.push_back(faceOf(row, kReferencePane));
     }
     return faces;
 }
@@ -235,7 +238,7 @@ int main() {
         std::fprintf(stderr, "layout_rules: %s\n", error.c_str());
         return 1;
     }
-    const FitContext context = fitContext(outline, logoBounds());
+    const FitContext context = fitContext(outline, logoBounds(), kReferencePane);
     checkReferenceTrays(context.logo);
     checkCases(context);
     std::printf("layout_rules: %d passed, %d failed\n", passes, failures);

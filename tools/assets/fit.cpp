@@ -21,9 +21,9 @@ std::string nameOf(const ButtonFace& b) {
 }
 
 // Where the pane's row would have to end for a well or step whose top is at `top` to clear its frame.
-std::string paneEndFor(int top) {
+std::string paneEndFor(const FitContext& context, int top) {
     return "; the pane's row would have to end at y " +
-           std::to_string(top - (paneFrameBounds().bottom - noticePane().bottom)) + " or above";
+           std::to_string(top - (context.paneFrame.bottom - context.pane.bottom)) + " or above";
 }
 
 class FitCheck {
@@ -45,12 +45,12 @@ public:
         for (const PlinthStep& step : plinthSteps(buttons_)) {
             const PixelRect rect = boundsOf(step.box, 0);
             if (rect.Overlaps(context_.paneFrame)) {
-                problems_.push_back({"the plinth's step " + PixelRectText(rect) + " under button " +
-                                         std::to_string(step.id) +
-                                         " reaches into the notice pane's frame at " +
-                                         PixelRectText(context_.paneFrame) + paneEndFor(rect.top) + ".",
-                                     {step.id},
-                                     Misfit::Place});
+                problems_.push_back(
+                    {"the plinth's step " + PixelRectText(rect) + " under button " + std::to_string(step.id) +
+                         " reaches into the notice pane's frame at " + PixelRectText(context_.paneFrame) +
+                         paneEndFor(context_, rect.top) + ".",
+                     {step.id},
+                     Misfit::Place});
             }
         }
         const std::vector<Tray> trays = traysOf(buttons_, context_.logo);
@@ -170,7 +170,7 @@ private:
         if (well.Overlaps(context_.paneFrame)) {
             say(b, "its well " + PixelRectText(well) + " overlaps the notice pane's frame at " +
                        PixelRectText(context_.paneFrame) +
-                       (well.top > noticePane().top ? paneEndFor(well.top) : std::string()) + ".");
+                       (well.top > context_.pane.top ? paneEndFor(context_, well.top) : std::string()) + ".");
         }
     }
 
@@ -260,7 +260,7 @@ bool nearestFit(std::vector<ButtonFace> buttons, const std::vector<int>& ids, bo
     for (const auto& move : moves) {
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             if (std::find(ids.begin(), ids.end(), buttons[i].id) != ids.end()) {
-                buttons[i] = faceAt(from[i], from[i].face.Offset(move.first, move.second));
+                buttons[i] = faceAt(from[i], from[i].face.Offset(move.first, move.second), context.pane);
             }
         }
         if (placeFits(buttons, context, ids)) {
@@ -296,8 +296,8 @@ std::string trayName(const Tray& tray) {
            ids;
 }
 
-FitContext fitContext(const Outline& outline, const PixelRect& logo) {
-    return FitContext{edgeDistances(outline, kWindowFrameDepth + 1.0), logo, paneFrameBounds()};
+FitContext fitContext(const Outline& outline, const PixelRect& logo, const PixelRect& pane) {
+    return FitContext{edgeDistances(outline, kWindowFrameDepth + 1.0), logo, pane, paneFrameBounds(pane)};
 }
 
 std::vector<Misfit> misfits(const std::vector<ButtonFace>& buttons, const FitContext& context) {

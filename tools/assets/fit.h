@@ -8,14 +8,15 @@
 #include <vector>
 
 // What the fit rules measure against, worked out once: how far each pixel lies from the window's edge, the
-// logo, and the notice pane's frame.
+// logo, and the notice pane with its frame.
 struct FitContext {
     std::vector<double> edgeDistance; // row-major, kSkinWidth x kSkinHeight
     PixelRect logo;
+    PixelRect pane;
     PixelRect paneFrame;
 };
 
-FitContext fitContext(const Outline& outline, const PixelRect& logo);
+FitContext fitContext(const Outline& outline, const PixelRect& logo, const PixelRect& pane);
 
 // One reason the buttons cannot be painted where their rows put them, naming the rectangles involved.
 struct Misfit {

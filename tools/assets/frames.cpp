@@ -89,7 +89,7 @@ void paintPaneFrame(Canvas& canvas) {
     }
 }
 
-PixelRect paneFrameBounds() {
+PixelRect paneFrameBounds(const PixelRect& pane) {
     // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
-    return noticePane().Grown(int(kPaneOuterLine + 0.5));
+    return pane.Grown(int(kPaneOuterLine + 0.5));
 }

@@ -20,15 +20,15 @@ ButtonKind kindOf(const BUTTON_DATA& row) {
 
 } // namespace
 
-ButtonFace faceOf(const BUTTON_DATA& row) {
+ButtonFace faceOf(const BUTTON_DATA& row, const PixelRect& pane) {
     return faceAt(ButtonFace{row.id, row.normalImage, row.hoverImage, row.pressedImage, row.disabledImage,
                              kindOf(row), row.label, CarriesLabel(row.type), row.face, false},
-                  row.face);
+                  row.face, pane);
 }
 
-ButtonFace faceAt(ButtonFace button, const PixelRect& face) {
+ButtonFace faceAt(ButtonFace button, const PixelRect& face, const PixelRect& pane) {
     button.face = face;
-    button.onPlinth = face.top >= noticePane().bottom;
+    button.onPlinth = face.top >= pane.bottom;
     if (button.kind == ButtonKind::Nav || button.kind == ButtonKind::PlinthLink) {
         button.kind = button.onPlinth ? ButtonKind::PlinthLink : ButtonKind::Nav;
     }
@@ -43,7 +43,7 @@ const std::vector<ButtonFace>& tableButtons() {
     static const std::vector<ButtonFace> buttons = [] {
         std::vector<ButtonFace> all;
         for (const BUTTON_DATA& row : kButtonData) {
-            all.push_back(faceOf(row));
+            all.push_back(faceOf(row, noticePane()));
         }
         return all;
     }();

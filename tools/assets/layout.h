@@ -27,10 +27,11 @@ struct ButtonFace {
     bool onPlinth;     // below the notice pane: on the plinth, in its shared well; otherwise in a tray
 };
 
-ButtonFace faceOf(const BUTTON_DATA& row);
+// On the plinth when it stands below the pane.
+ButtonFace faceOf(const BUTTON_DATA& row, const PixelRect& pane);
 
 // The same button with its face at `face`: on the plinth or in the top bar as the new place puts it.
-ButtonFace faceAt(ButtonFace button, const PixelRect& face);
+ButtonFace faceAt(ButtonFace button, const PixelRect& face, const PixelRect& pane);
 
 // The launcher's button rows, one face each, in row order. The one place the generator reads the rows.
 const std::vector<ButtonFace>& tableButtons();

@@ -97,7 +97,7 @@ std::vector<std::uint8_t> faceResourceLines() {
 
 // Says whether the rows fit, and when they do not, why and what would; true when they fit.
 bool reportFit(const Outline& outline, bool listSpans) {
-    const FitContext context = fitContext(outline, logoBounds());
+    const FitContext context = fitContext(outline, logoBounds(), noticePane());
     const std::vector<ButtonFace>& buttons = tableButtons();
     const std::vector<Misfit> problems = misfits(buttons, context);
     for (const Misfit& problem : problems) {
