@@ -28,23 +28,30 @@ std::string paneEndFor(const FitContext& context, int top) {
 
 class FitCheck {
 public:
-    FitCheck(const std::vector<ButtonFace>& buttons, const FitContext& context, bool placesOnly)
-        : buttons_(buttons), context_(context), placesOnly_(placesOnly) {}
+    // With `placesOf`, only the places of those buttons, their trays and their steps are checked: what
+    // a search for a better place for them needs.
+    FitCheck(const std::vector<ButtonFace>& buttons, const FitContext& context,
+             const std::vector<int>* placesOf = nullptr)
+        : buttons_(buttons), context_(context), placesOf_(placesOf) {}
 
     std::vector<Misfit> run() {
         for (std::size_t i = 0; i < buttons_.size(); ++i) {
-            if (!placesOnly_) {
+            if (placesOf_ == nullptr) {
                 checkImages(i);
                 checkLabel(buttons_[i]);
             }
-            checkPlace(buttons_[i]);
+            if (wanted(buttons_[i].id)) {
+                checkPlace(buttons_[i]);
+            }
             for (std::size_t j = i + 1; j < buttons_.size(); ++j) {
-                checkPair(buttons_[i], buttons_[j]);
+                if (wanted(buttons_[i].id) || wanted(buttons_[j].id)) {
+                    checkPair(buttons_[i], buttons_[j]);
+                }
             }
         }
         for (const PlinthStep& step : plinthSteps(buttons_)) {
             const PixelRect rect = boundsOf(step.box, 0);
-            if (rect.Overlaps(context_.paneFrame)) {
+            if (wanted(step.id) && rect.Overlaps(context_.paneFrame)) {
                 problems_.push_back(
                     {"the plinth's step " + PixelRectText(rect) + " under button " + std::to_string(step.id) +
                          " reaches into the notice pane's frame at " + PixelRectText(context_.paneFrame) +
@@ -54,10 +61,15 @@ public:
             }
         }
         const std::vector<Tray> trays = traysOf(buttons_, context_.logo);
+        const auto wantedTray = [&](const Tray& tray) {
+            return std::any_of(tray.ids.begin(), tray.ids.end(), [&](int id) { return wanted(id); });
+        };
         for (std::size_t i = 0; i < trays.size(); ++i) {
-            checkTray(trays[i]);
+            if (wantedTray(trays[i])) {
+                checkTray(trays[i]);
+            }
             for (std::size_t j = i + 1; j < trays.size(); ++j) {
-                if (trays[i].rect.Overlaps(trays[j].rect)) {
+                if ((wantedTray(trays[i]) || wantedTray(trays[j])) && trays[i].rect.Overlaps(trays[j].rect)) {
                     std::vector<int> ids = trays[i].ids;
                     ids.insert(ids.end(), trays[j].ids.begin(), trays[j].ids.end());
                     problems_.push_back(
@@ -69,6 +81,11 @@ public:
     }
 
 private:
+    bool wanted(int id) const {
+        return placesOf_ == nullptr ||
+               std::find(placesOf_->begin(), placesOf_->end(), id) != placesOf_->end();
+    }
+
     void say(const ButtonFace& b, const std::string& text, std::vector<int> others = {}) {
         others.insert(others.begin(), b.id);
         problems_.push_back({nameOf(b) + ": " + text, others, Misfit::Place});
@@ -212,7 +229,7 @@ private:
 
     const std::vector<ButtonFace>& buttons_;
     const FitContext& context_;
-    const bool placesOnly_;
+    const std::vector<int>* const placesOf_;
     std::vector<Misfit> problems_;
 };
 
@@ -224,7 +241,7 @@ bool involves(const Misfit& misfit, int id) {
 // Whether the table's faces, wells, trays and steps leave the buttons `ids` clear of everything.
 bool placeFits(const std::vector<ButtonFace>& buttons, const FitContext& context,
                const std::vector<int>& ids) {
-    for (const Misfit& misfit : FitCheck(buttons, context, true).run()) {
+    for (const Misfit& misfit : FitCheck(buttons, context, &ids).run()) {
         for (const int id : ids) {
             if (involves(misfit, id)) {
                 return false;
@@ -301,7 +318,7 @@ FitContext fitContext(const Outline& outline, const PixelRect& logo, const Pixel
 }
 
 std::vector<Misfit> misfits(const std::vector<ButtonFace>& buttons, const FitContext& context) {
-    return FitCheck(buttons, context, false).run();
+    return FitCheck(buttons, context).run();
 }
 
 std::vector<std::string> whatWouldFit(const std::vector<ButtonFace>& buttons,
