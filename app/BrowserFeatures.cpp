@@ -2,6 +2,9 @@
 
 #include <cwchar>
 #include <iterator>
+#include <string>
+
+#include "WinApp.h"
 
 namespace {
 
@@ -90,19 +93,11 @@ DWORD EmulationValueToWrite(HKEY root, const wchar_t* keyPath) {
 void ApplyBrowserFeatureSettings() {
     const DWORD emulationValue = EmulationValueToWrite();
 
-    wchar_t modulePath[520] = {};
-    ::GetModuleFileNameW(nullptr, modulePath, static_cast<DWORD>(std::size(modulePath)));
-
     // The browser control looks its switches up by the executable's file name and extension.
-    const wchar_t* fileName = modulePath;
-    for (const wchar_t* p = modulePath; *p; ++p) {
-        if (*p == L'\\' || *p == L'/' || *p == L':') {
-            fileName = p + 1;
-        }
-    }
+    const std::wstring fileName = AfxGetExecutableFileName();
     // Zero-filled and one longer than it copies, so the name always ends with its terminator.
     wchar_t valueName[261] = {};
-    std::wcsncpy(valueName, fileName, std::size(valueName) - 1);
+    std::wcsncpy(valueName, fileName.c_str(), std::size(valueName) - 1);
 
     WriteFeatureSwitches(g_FeatureSwitches, static_cast<int>(std::size(g_FeatureSwitches)), emulationValue,
                          valueName);

@@ -1,6 +1,7 @@
 #include "FloorWindow.h"
 
-#include "ButtonPlaces.h"
+#include "ButtonWindow.h"
+#include "FaceRows.h"
 #include "resource.h"
 
 #include <objidl.h>
@@ -128,12 +129,13 @@ void AddFaces(HWND dialog, HINSTANCE instance) {
         if (image == nullptr || GetObjectW(image, sizeof size, &size) == 0) {
             continue;
         }
-        const TABLE_RECT place = ButtonWindowRect(row);
-        const int width = place.right - place.left, height = place.bottom - place.top;
+        const PixelRect place = ButtonWindowRect(row.face);
+        const PixelRect drawn = DrawnFaceRect(row.face);
+        const int width = place.Width(), height = place.Height();
         auto* face = new Face{image,
                               CreateCompatibleDC(nullptr),
                               nullptr,
-                              {CentredStart(width, size.bmWidth), CentredStart(height, size.bmHeight)},
+                              {drawn.left - place.left, drawn.top - place.top},
                               {size.bmWidth, size.bmHeight}};
         face->dcBitmap = SelectObject(face->dc, image);
         CreateWindowExW(0, kFaceClass, L"", WS_CHILD | WS_VISIBLE, place.left, place.top, width, height,
@@ -149,8 +151,8 @@ bool HostNotice(HWND dialog, FloorWindow& floor) {
         return false;
     }
     const HWND host = CreateWindowExW(
-        0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE, kNotice.left, kNotice.top,
-        kNotice.right - kNotice.left, kNotice.bottom - kNotice.top, dialog,
+        0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE, kNotice.pane.left, kNotice.pane.top,
+        kNotice.pane.Width(), kNotice.pane.Height(), dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNotice.id)), GetModuleHandleW(nullptr), nullptr);
     IUnknown* control = nullptr;
     if (host == nullptr || FAILED(atlAxGetControl(host, &control)) || control == nullptr) {

@@ -3,7 +3,7 @@
 // painted once the start button's normal face shows, so the time covers the skin and every face; the empty
 // dialog once its centre shows anything other than what was there before it. Each program's working set is
 // read at that moment. The programs start in turns, so all see the same machine.
-#include "ButtonPlaces.h"
+#include "ButtonWindow.h"
 #include "HostPath.h"
 #include "ShippedButtons.h"
 #include "Targets.h"
@@ -25,12 +25,9 @@ constexpr double kWorkingSetTarget = 1.2;
 
 // The centre of the start button's face, in the face image and in the window.
 constexpr const BUTTON_DATA& kStart = ButtonRowFor(RequestStart);
-constexpr TABLE_RECT kStartWindow = ButtonWindowRect(kStart);
-constexpr int kFaceWidth = kStart.right - kStart.left, kFaceHeight = kStart.bottom - kStart.top;
-constexpr POINT kStartFacePixel = {kFaceWidth / 2, kFaceHeight / 2};
-constexpr POINT kStartFaceCentre = {
-    kStartWindow.left + CentredStart(kStartWindow.right - kStartWindow.left, kFaceWidth) + kStartFacePixel.x,
-    kStartWindow.top + CentredStart(kStartWindow.bottom - kStartWindow.top, kFaceHeight) + kStartFacePixel.y};
+constexpr POINT kStartFacePixel = {kStart.face.Width() / 2, kStart.face.Height() / 2};
+const POINT kStartFaceCentre = {DrawnFaceRect(kStart.face).left + kStartFacePixel.x,
+                                DrawnFaceRect(kStart.face).top + kStartFacePixel.y};
 
 enum class Painted {
     StartFace, // the screen shows `expected` at the start button's face centre

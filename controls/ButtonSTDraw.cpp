@@ -96,8 +96,8 @@ void CButtonST::PaintFaceImage(CDC* pDC, BOOL bHasCaption, const CRect& rcItem, 
         return;
     }
     const FaceImage& face = m_faces[slot];
-    FaceBox caption = {rcCaption.left, rcCaption.top, rcCaption.right, rcCaption.bottom};
-    const FaceBox image =
+    PixelRect caption = {rcCaption.left, rcCaption.top, rcCaption.right, rcCaption.bottom};
+    const PixelRect image =
         PlaceFaceImage({rcItem.left, rcItem.top, rcItem.right, rcItem.bottom}, caption, bHasCaption != FALSE,
                        face.width, face.height, bPressed && !m_bCheckMode);
     rcCaption.left = caption.left;

@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "KeyColours.h"
 #include "KeyMask.h"
 
 namespace {
 
-constexpr COLORREF kMagentaKey = RGB(255, 0, 255);
+constexpr COLORREF kMagentaKey = kFaceKeyColorref;
 
 // The bitmap resource nId of the application, owned by the result; empty for 0 or when it does not load.
 CBitmap LoadFaceBitmap(UINT nId) {

@@ -8,18 +8,6 @@ namespace {
 
 constexpr COLORREF kTransparentCyan = RGB(0, 255, 255);
 
-// A 32-bpp top-down DIB header.
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 // A copy with the same size, format and bits: a DIB section stays one, a device bitmap stays one.
 CBitmap CopyOf(HBITMAP source) {
     DIBSECTION section = {};
@@ -32,10 +20,9 @@ CBitmap CopyOf(HBITMAP source) {
 
 CBitmap MakeBuiltInSkin() {
     const std::vector<uint32_t> pixels = BuiltInProgressSkinPixels();
-    const BITMAPINFO info = TopDown32(kBuiltInSkinWidth, kBuiltInSkinHeight);
     void* bits = nullptr;
-    CBitmap skin;
-    if (skin.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0))) {
+    CBitmap skin = Create32BitDib(nullptr, kBuiltInSkinWidth, -kBuiltInSkinHeight, &bits);
+    if (bits != nullptr) {
         std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
     }
     return skin;
@@ -130,7 +117,7 @@ BOOL CSkinProgress::MakeSliceStrip(CDC* pDC, int nThickness) {
     stretched.GetBitmap(&info);
     const int width = info.bmWidth;
     const int slice = m_nSliceWidth;
-    BITMAPINFO layout = TopDown32(width, nThickness);
+    BITMAPINFO layout = Dib32Info(width, -nThickness);
     std::vector<uint32_t> across(static_cast<size_t>(width) * nThickness);
     if (::GetDIBits(*pDC, stretched, 0, nThickness, across.data(), &layout, DIB_RGB_COLORS) != nThickness) {
         return FALSE;
@@ -143,7 +130,7 @@ BOOL CSkinProgress::MakeSliceStrip(CDC* pDC, int nThickness) {
                 across[static_cast<size_t>(y) * width + x];
         }
     }
-    layout = TopDown32(turnedWidth, slice);
+    layout = Dib32Info(turnedWidth, -slice);
     return m_bmpSliceStrip.CreateCompatibleBitmap(pDC, turnedWidth, slice) &&
            ::SetDIBits(*pDC, m_bmpSliceStrip, 0, slice, turned.data(), &layout, DIB_RGB_COLORS) == slice;
 }

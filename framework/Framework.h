@@ -17,6 +17,7 @@
 #include "SystemLibrary.h"
 #include "Dc.h"
 #include "BitmapDc.h"
+#include "Dib32.h"
 #include "SelectObjectScope.h"
 #include "GdiObjects.h"
 #include "Controls.h"

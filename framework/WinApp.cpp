@@ -10,21 +10,9 @@ namespace {
 // The program's application object: the one global the framework keeps.
 CWinApp* g_pApp = nullptr;
 
+// The application's default name: the executable's file name without its extension.
 std::wstring ExecutableBaseName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return std::wstring();
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const size_t nameStart = path.find_last_of(L"\\/");
-    std::wstring name = nameStart == std::wstring::npos ? path : path.substr(nameStart + 1);
+    std::wstring name = AfxGetExecutableFileName();
     const size_t extension = name.find_last_of(L'.');
     if (extension != std::wstring::npos) {
         name.resize(extension);
@@ -48,6 +36,23 @@ LRESULT CALLBACK DropPostedNotifications(int code, WPARAM removal, LPARAM lParam
 }
 
 } // namespace
+
+std::wstring AfxGetExecutableFileName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::wstring();
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t nameStart = path.find_last_of(L"\\/:");
+    return nameStart == std::wstring::npos ? path : path.substr(nameStart + 1);
+}
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()

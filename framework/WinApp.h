@@ -56,6 +56,9 @@ HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 // Empty without an application object.
 LPCWSTR AfxGetAppName();
+// The running program's file name with its extension and without its folder ("SkyreachLauncher.exe"), the
+// name the system and the browser control know it by; empty if the system cannot say.
+std::wstring AfxGetExecutableFileName();
 // Captioned with the application's name and owned by the main window, else by the active window.
 int AfxMessageBox(LPCWSTR lpszText, UINT nType = MB_OK);
 // Records that ActiveX controls will be hosted and initialises OLE for the thread on first use; the

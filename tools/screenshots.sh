@@ -29,11 +29,12 @@ shoot() {
 }
 xdotool mousemove 5 5
 shoot "$root/docs/screenshot.png"
-# The start button's face centre, from its row in the button table: left, top, right and bottom are the
-# row's 8th to 11th fields, and the face is drawn 2 pixels left of and 1 above that rectangle.
-read -r left top right bottom < <(awk -F, '/RequestStart,/ { print $8, $9, $10, $11; exit }' "$root/ui/UiTableData.h")
-[ -n "${bottom:-}" ] || { echo "no start button row in ui/UiTableData.h" >&2; exit 1; }
-xdotool mousemove $((X + (left + right) / 2 - 2)) $((Y + (top + bottom) / 2 - 1))
+# The middle of the start button's face rectangle, the braced {left, top, right, bottom} of its row in the
+# button rows: the button's window holds its face rectangle, so the pointer is on the button.
+rows=$root/face/FaceRows.h
+read -r left top right bottom < <(sed -n '/RequestStart,/{s/.*{\([-0-9 ,]*\)}.*/\1/;s/,/ /g;p;q}' "$rows")
+[ -n "${bottom:-}" ] || { echo "no start button row in $rows" >&2; exit 1; }
+xdotool mousemove $((X + (left + right) / 2)) $((Y + (top + bottom) / 2))
 shoot "$root/docs/screenshot-hover.png"
 
 xdotool mousemove 5 5

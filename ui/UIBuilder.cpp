@@ -1,11 +1,11 @@
 #include "UIBuilder.h"
 
+#include "ButtonWindow.h"
+#include "KeyColours.h"
+
 namespace {
 
-constexpr COLORREF kMagentaKey = RGB(255, 0, 255);
-// A push button's window reaches this far left of and above its face rectangle.
-constexpr int kButtonLeftMargin = 3;
-constexpr int kButtonTopMargin = 2;
+constexpr COLORREF kMagentaKey = kFaceKeyColorref;
 
 // Deletes the owned objects first to last, then empties the list.
 template <typename T> void DeleteInOrder(std::vector<std::unique_ptr<T>>& list) {
@@ -61,7 +61,8 @@ BOOL CUIBuilder::Build(CWnd* pParent) {
 
 void CUIBuilder::BuildPushButtons(CWnd* pParent) {
     for (const BUTTON_ITEM* row = m_pButtonItems; row->type != 0; ++row) {
-        const CRect rect(row->left - kButtonLeftMargin, row->top - kButtonTopMargin, row->right, row->bottom);
+        const PixelRect window = ButtonWindowRect(PixelRect{row->left, row->top, row->right, row->bottom});
+        const CRect rect(window.left, window.top, window.right, window.bottom);
         auto button = std::make_unique<CButtonST>();
         button->Create(row->caption, WS_VISIBLE, rect, pParent, static_cast<UINT>(row->id));
         button->SetActionType(row->type);

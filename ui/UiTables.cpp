@@ -6,12 +6,12 @@ namespace {
 
 BUTTON_ITEM ButtonItem(const BUTTON_DATA& row) {
     return BUTTON_ITEM{row.caption,    row.id,           row.type,          row.normalImage,
-                       row.hoverImage, row.pressedImage, row.disabledImage, row.left,
-                       row.top,        row.right,        row.bottom,        row.url};
+                       row.hoverImage, row.pressedImage, row.disabledImage, row.face.left,
+                       row.face.top,   row.face.right,   row.face.bottom,   row.url};
 }
 
 BROWSER_ITEM BrowserItem(const BROWSER_DATA& row) {
-    return BROWSER_ITEM{row.id, row.url, row.left, row.top, row.right, row.bottom};
+    return BROWSER_ITEM{row.id, row.url, row.pane.left, row.pane.top, row.pane.right, row.pane.bottom};
 }
 
 // A whole table as one object, so that it can be made from its data rows whatever their number.

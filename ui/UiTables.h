@@ -2,7 +2,9 @@
 #pragma once
 
 #include "Framework.h"
-#include "UiTableData.h"
+#include "FaceRows.h"
+
+#include <iterator>
 
 struct BUTTON_ITEM {
     CString caption;
@@ -47,7 +49,7 @@ struct EDIT_ITEM {
     int password;
 };
 
-// The button and pane tables are their data rows (UiTableData.h) and the terminator row.
+// The button and pane tables are the face's rows (FaceRows.h) and the terminator row.
 constexpr std::size_t kButtonItemCount = std::size(kButtonData) + 1;
 constexpr std::size_t kBrowserItemCount = std::size(kBrowserData) + 1;
 

@@ -6,7 +6,9 @@
 #include "Assessment.h"
 #include "FileBytes.h"
 #include "SkinCheck.h"
-#include "UiTableData.h"
+#include "ButtonWindow.h"
+#include "FaceRows.h"
+#include "KeyColours.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,15 +17,12 @@
 
 namespace {
 
-constexpr int kWidth = kLayoutSkinWidth;
-constexpr int kHeight = kLayoutSkinHeight;
+constexpr int kWidth = kSkinWidth;
+constexpr int kHeight = kSkinHeight;
 constexpr int kCorner = 8;
 constexpr int kCurveTop = 592;
 constexpr int kTabLeft = 281;
 constexpr int kTabRight = 548; // inclusive
-// A button's window reaches this far left of and above its face.
-constexpr int kButtonLeftMargin = 3;
-constexpr int kButtonTopMargin = 2;
 
 int failures = 0;
 int passes = 0;
@@ -62,7 +61,7 @@ void CheckPixels(const SkinCheck& check) {
         for (int x = 0; x < kWidth; ++x) {
             const std::uint8_t* bgra = check.skin.At(x, y);
             opaque = opaque && bgra[3] == 255;
-            const bool magenta = bgra[0] == 255 && bgra[1] == 0 && bgra[2] == 255;
+            const bool magenta = IsFaceKeyColour(bgra[2], bgra[1], bgra[0]);
             cutIsMagenta = cutIsMagenta && cut.At(x, y) == magenta;
         }
     }
@@ -128,16 +127,16 @@ void CheckShape(const SkinFindings& findings) {
 void CheckButtonWindows(const SkinFindings& findings) {
     const CutMap cut(findings);
     for (const BUTTON_DATA& row : kButtonData) {
-        const int left = row.left - kButtonLeftMargin;
-        const int top = row.top - kButtonTopMargin;
-        bool inside = left >= 0 && top >= 0 && row.right <= kWidth && row.bottom <= kHeight;
-        for (int y = top; inside && y < row.bottom; ++y) {
-            for (int x = left; inside && x < row.right; ++x) {
+        const PixelRect window = ButtonWindowRect(row.face);
+        bool inside =
+            window.left >= 0 && window.top >= 0 && window.right <= kWidth && window.bottom <= kHeight;
+        for (int y = window.top; inside && y < window.bottom; ++y) {
+            for (int x = window.left; inside && x < window.right; ++x) {
                 inside = !cut.At(x, y);
             }
         }
-        Check(inside, "button " + std::to_string(row.id) + "'s window " +
-                          BoxText(left, top, row.right, row.bottom) + " stays inside the window");
+        Check(inside, "button " + std::to_string(row.id) + "'s window " + PixelRectText(window) +
+                          " stays inside the window");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ButtonST.h"
 #include "ShellOpenRecorder.h"
 #include "TestWindows.h"
+#include "KeyColours.h"
 #include "ShippedButtons.h"
 
 namespace {
@@ -305,7 +306,7 @@ TEST_F(ButtonTest, TwoHundredRoundsOfUseLeaveTheHandleCountsFlat) {
     CButtonST& other = Add(0, NotifySelected);
     for (CButtonST* button : {&minimise, &other}) {
         const BUTTON_DATA& close = ButtonRowFor(CloseParent);
-        button->SetFaceImages(close.hoverImage, close.normalImage, 0, RGB(255, 0, 255), 0, RGB(255, 0, 255));
+        button->SetFaceImages(close.hoverImage, close.normalImage, 0, kFaceKeyColorref, 0, kFaceKeyColorref);
         button->EnableParentBackground(FALSE);
     }
     const auto counts = [] {

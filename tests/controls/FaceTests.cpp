@@ -9,13 +9,14 @@
 #include "ButtonST.h"
 #include "TestWindows.h"
 #include "Dib32.h"
+#include "KeyColours.h"
 #include "ImportHook.h"
 #include "KeyMask.h"
 #include "ShippedButtons.h"
 
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kMagenta = kFaceKeyColorref;
 
 // A 32-bpp DIB section holding the pixels in one row, or `rows` such rows; the caller hands it over or
 // deletes it.

@@ -30,11 +30,8 @@ std::unique_ptr<CBitmap> MakeSliceSkin(int width, int cyanColumnsOfSlice8 = 0) {
             pixels[static_cast<size_t>(y) * width + x] = colour;
         }
     }
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    auto skin = std::make_unique<CBitmap>();
-    skin->Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    auto skin = std::make_unique<CBitmap>(Create32BitDib(nullptr, width, -16, &bits));
     std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
     return skin;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ButtonWindow.h"
 #include "LauncherDlg.h"
 #include "ShellOpenRecorder.h"
 #include "ShippedButtons.h"
@@ -104,6 +105,14 @@ const ShippedButton kShippedButtons[] = {
 };
 // clang-format on
 
+// The shipped notice pane: its id, address and rectangle.
+const struct {
+    int id;
+    const wchar_t* url;
+    CRect rect;
+} kShippedPane = {
+    112, L"http://notice.skyreach-online.com/notice/Login_big/launcherPage.asp", {17, 57, 812, 521}};
+
 TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
     ASSERT_EQ(std::size(g_ButtonItems), std::size(kShippedButtons) + 1);
     for (size_t i = 0; i < std::size(kShippedButtons); ++i) {
@@ -124,12 +133,11 @@ TEST(ShippedTables, TheButtonTableIsTheShippedRowsAndItsTerminator) {
     EXPECT_EQ(g_ButtonItems[std::size(kShippedButtons)].type, 0) << "the terminator";
 
     ASSERT_EQ(std::size(g_BrowserItems), 2u);
-    EXPECT_EQ(g_BrowserItems[0].id, 112);
-    EXPECT_STREQ(g_BrowserItems[0].url,
-                 L"http://notice.skyreach-online.com/notice/Login_big/launcherPage.asp");
+    EXPECT_EQ(g_BrowserItems[0].id, kShippedPane.id);
+    EXPECT_STREQ(g_BrowserItems[0].url, kShippedPane.url);
     const CRect pane(g_BrowserItems[0].left, g_BrowserItems[0].top, g_BrowserItems[0].right,
                      g_BrowserItems[0].bottom);
-    EXPECT_TRUE(::EqualRect(&pane, CRect(17, 57, 812, 521)));
+    EXPECT_TRUE(::EqualRect(&pane, kShippedPane.rect));
     EXPECT_TRUE(g_BrowserItems[1].url.IsEmpty()) << "the terminator";
 }
 
@@ -148,14 +156,14 @@ TEST_F(UIBuilderTest, ShippedTablesGiveTheirButtonsAndPaneAtTheirPlacesAndNothin
         const ShippedButton& expected = kShippedButtons[i];
         SCOPED_TRACE(expected.id);
         EXPECT_EQ(::GetDlgCtrlID(buttons[i]), expected.id) << "in table order";
-        // The button's window reaches 3 pixels left of and 2 above its face.
-        const CRect window(expected.face.left - 3, expected.face.top - 2, expected.face.right,
-                           expected.face.bottom);
-        EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]), window));
+        const PixelRect window = ButtonWindowRect(
+            PixelRect{expected.face.left, expected.face.top, expected.face.right, expected.face.bottom});
+        EXPECT_TRUE(::EqualRect(RectInParent(buttons[i]),
+                                CRect(window.left, window.top, window.right, window.bottom)));
     }
-    const HWND pane = ::GetDlgItem(m_parent, 112);
+    const HWND pane = ::GetDlgItem(m_parent, kShippedPane.id);
     ASSERT_NE(pane, nullptr);
-    EXPECT_TRUE(::EqualRect(RectInParent(pane), CRect(17, 57, 812, 521)));
+    EXPECT_TRUE(::EqualRect(RectInParent(pane), kShippedPane.rect));
     EXPECT_EQ(ChildrenOf(m_parent).size(), std::size(kShippedButtons) + 1)
         << "no radio button, progress bar, edit box or other child";
 
@@ -195,8 +203,7 @@ bool Shows(const Capture& shown, int id, int left, int top) {
     if (!image.LoadBitmap(static_cast<UINT>(id)) || image.GetBitmap(&size) == 0) {
         return false;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO info = Dib32Info(size.bmWidth, -size.bmHeight);
     std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
     const CMemoryDC dc(nullptr);
     ::GetDIBits(dc, image, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);

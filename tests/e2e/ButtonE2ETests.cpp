@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ActionType.h"
+#include "ButtonWindow.h"
 #include "E2EEnvironment.h"
+#include "KeyColours.h"
 #include "LauncherProcess.h"
 #include "Pictures.h"
 #include "ScratchDirectory.h"
@@ -18,7 +20,7 @@
 
 namespace {
 
-constexpr COLORREF kKey = RGB(255, 0, 255);
+constexpr COLORREF kKey = kFaceKeyColorref;
 constexpr DWORD kScreenTimeoutMs = 10000;
 // A point of the screen well away from the launcher, which is centred on a 1280 x 1024 display.
 constexpr POINT kAway = {40, 40};
@@ -46,9 +48,14 @@ const BUTTON_ITEM& RowFor(int action) {
     return *Rows().front();
 }
 
-// The button's window in the launcher's client area: three pixels left of and two above its face.
+PixelRect FaceOf(const BUTTON_ITEM& row) {
+    return PixelRect{row.left, row.top, row.right, row.bottom};
+}
+
+// The button's window in the launcher's client area.
 RECT ButtonWindow(const BUTTON_ITEM& row) {
-    return {row.left - 3, row.top - 2, row.right, row.bottom};
+    const PixelRect window = ButtonWindowRect(FaceOf(row));
+    return {window.left, window.top, window.right, window.bottom};
 }
 
 // Whether a point of the client area is bare skin, clear of every button's window and of the panes.
@@ -77,15 +84,17 @@ Picture FaceBitmap(int id) {
     return picture;
 }
 
-// The face composited on the skin as the button must show it: centred in its window, one pixel further
-// right and down while pressed.
+// The face composited on the skin as the button must show it: where the button draws its face in its
+// window, one pixel further right and down while pressed.
 Picture Expected(const Picture& skin, const BUTTON_ITEM& row, Face face) {
-    Picture expected = skin.Crop(ButtonWindow(row));
+    const RECT window = ButtonWindow(row);
+    const PixelRect drawn = DrawnFaceRect(FaceOf(row));
+    Picture expected = skin.Crop(window);
     const int id = face == Face::Normal  ? row.normalImage
                    : face == Face::Hover ? row.hoverImage
                                          : (row.pressedImage ? row.pressedImage : row.hoverImage);
     const int shift = face == Face::Pressed ? 1 : 0;
-    expected.Draw(FaceBitmap(id), 1 + shift, 1 + shift, kKey);
+    expected.Draw(FaceBitmap(id), drawn.left - window.left + shift, drawn.top - window.top + shift, kKey);
     return expected;
 }
 

@@ -18,7 +18,8 @@ namespace {
 
 // The centre of a button's face on the screen, for a launcher window at `window`.
 POINT FaceCentre(const RECT& window, const BUTTON_DATA& row) {
-    return {window.left + (row.left + row.right) / 2, window.top + (row.top + row.bottom) / 2};
+    return {window.left + (row.face.left + row.face.right) / 2,
+            window.top + (row.face.top + row.face.bottom) / 2};
 }
 
 std::wstring TitleOf(HWND window) {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "Dib32.h"
+
 void Picture::Draw(const Picture& source, int x, int y, COLORREF key) {
     for (int sy = 0; sy < source.Height(); ++sy) {
         for (int sx = 0; sx < source.Width(); ++sx) {
@@ -41,12 +43,7 @@ int CountDifferences(const Picture& a, const Picture& b) {
 
 Picture CaptureScreen(const RECT& rect) {
     Picture picture(rect.right - rect.left, rect.bottom - rect.top);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = Dib32Info(picture.Width(), -picture.Height());
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);

@@ -1,4 +1,5 @@
 // Which face a skinned button draws in each state, and where.
+#include "ButtonWindow.h"
 #include "FaceChoice.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,11 @@ TEST(FaceSlot, FollowsModeThenDisabledThenPressedThenHover) {
 
 TEST(FacePlacement, CentresOrLeavesRoomForTheCaptionAndShiftsWhenPressed) {
     struct Case {
-        FaceBox item;
+        PixelRect item;
         bool caption;
         unsigned width, height;
         bool shift;
-        FaceBox image;
+        PixelRect image;
         int captionLeft;
     } const cases[] = {
         {{0, 0, 61, 21}, false, 58, 19, false, {1, 1, 59, 20}, 0}, // a launcher tab button
@@ -46,13 +47,26 @@ TEST(FacePlacement, CentresOrLeavesRoomForTheCaptionAndShiftsWhenPressed) {
         {{5, 7, 15, 17}, false, 4, 4, false, {8, 10, 12, 14}, 5},    // relative to the item's corner
     };
     for (const Case& c : cases) {
-        FaceBox caption = c.item;
-        const FaceBox image = PlaceFaceImage(c.item, caption, c.caption, c.width, c.height, c.shift);
-        EXPECT_EQ(image.left, c.image.left) << c.width;
-        EXPECT_EQ(image.top, c.image.top) << c.width;
-        EXPECT_EQ(image.right, c.image.right) << c.width;
-        EXPECT_EQ(image.bottom, c.image.bottom) << c.width;
+        PixelRect caption = c.item;
+        const PixelRect image = PlaceFaceImage(c.item, caption, c.caption, c.width, c.height, c.shift);
+        EXPECT_EQ(image, c.image) << PixelRectText(image) << " for " << c.width;
         EXPECT_EQ(caption.left, c.captionLeft) << c.width;
+    }
+}
+
+// The builder's window around a face rectangle, and where the button then draws a face of that size.
+TEST(ButtonWindow, ReachesThreeLeftAndTwoUpAndTheFaceLandsCentredInIt) {
+    struct Case {
+        PixelRect face;
+        PixelRect window;
+        PixelRect drawn;
+    } const cases[] = {
+        {{751, 18, 767, 34}, {748, 16, 767, 34}, {749, 17, 765, 33}},       // minimise: 19 x 18
+        {{266, 566, 560, 612}, {263, 564, 560, 612}, {264, 565, 558, 611}}, // start: 297 x 48
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ButtonWindowRect(c.face), c.window) << PixelRectText(ButtonWindowRect(c.face));
+        EXPECT_EQ(DrawnFaceRect(c.face), c.drawn) << PixelRectText(DrawnFaceRect(c.face));
     }
 }
 

@@ -77,7 +77,8 @@ TEST(SkinAnalysis, AHoleIsLocatedAndCountedInTheRegionFigures) {
 TEST(SkinAnalysis, RectanglesOverTheCutOrPastTheEdgeAreNotInside) {
     BgraImage skin = ShippedSkin();
     const BUTTON_DATA& first = kButtonData[0];
-    SetPixel(skin, (first.left + first.right) / 2, (first.top + first.bottom) / 2, kMagenta);
+    SetPixel(skin, (first.face.left + first.face.right) / 2, (first.face.top + first.face.bottom) / 2,
+             kMagenta);
     const SkinFindings f = AnalyseSkin(skin);
     EXPECT_EQ(f.placements[0].name, "button " + std::to_string(first.id) + " (minimise)");
     EXPECT_EQ(f.placements[0].cutPixels, 1);
@@ -96,7 +97,7 @@ TEST(SkinAnalysis, OverlappingTableRectanglesAreWarnedOfByName) {
     check.findings = AnalyseSkin(ShippedSkin());
     std::vector<Placement>& placements = check.findings.placements;
     const std::size_t pane = placements.size() - 1;
-    const auto add = [&](const std::string& name, const TABLE_RECT& rect) {
+    const auto add = [&](const std::string& name, const PixelRect& rect) {
         placements.emplace_back();
         placements.back().name = name;
         placements.back().rect = rect;

@@ -50,9 +50,8 @@ TEST(SkinCheckCommand, ShippedSkinAndImagesAreClean) {
     EXPECT_NE(run.out.find("72 runs of key colour in 1 ExtCreateRegion batch"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Kept: 505,837 pixels"), std::string::npos) << run.out;
     const BUTTON_DATA& start = ButtonRowFor(RequestStart);
-    const std::string startFace = FaceFile(start) + ": " +
-                                  SizeText(start.right - start.left, start.bottom - start.top) +
-                                  ", 32-bit, no magenta";
+    const std::string startFace =
+        FaceFile(start) + ": " + SizeText(start.face.Width(), start.face.Height()) + ", 32-bit, no magenta";
     EXPECT_NE(run.out.find(startFace), std::string::npos) << startFace << "\n" << run.out;
     EXPECT_NE(run.out.find("skin-check: clean"), std::string::npos);
 }
@@ -71,13 +70,13 @@ TEST(SkinCheckCommand, ExitStatusFollowsTheWorstFinding) {
     const std::string folder = ScratchFolder("status");
     WritePng(folder + "/small.png", PaintImage(640, 480, [](int, int) { return kSky; }));
     const BUTTON_DATA& minimise = ButtonRowFor(MinimiseParent);
-    const int minimiseWidth = minimise.right - minimise.left, minimiseHeight = minimise.bottom - minimise.top;
+    const int minimiseWidth = minimise.face.Width(), minimiseHeight = minimise.face.Height();
     const std::string images = ScratchFolder("status-images");
     CopyShippedBitmaps(images);
     WriteFileBytes(images + "/" + FaceFile(minimise),
                    BitmapFile(minimiseWidth, minimiseHeight, 32, false, [](int, int) { return kMagenta; }));
     const BUTTON_DATA& close = ButtonRowFor(CloseParent);
-    const int closeWidth = close.right - close.left, closeHeight = close.bottom - close.top;
+    const int closeWidth = close.face.Width(), closeHeight = close.face.Height();
     const std::string wrongSize = ScratchFolder("status-wrong-size");
     CopyShippedBitmaps(wrongSize);
     WriteFileBytes(wrongSize + "/" + FaceFile(close),
@@ -157,7 +156,7 @@ TEST(SkinCheckCommand, PreviewDimsTheCutAndMarksFlawsAndRectangles) {
     EXPECT_EQ(colourAt(10, 300), rgb(kHoleColour));
     EXPECT_EQ(colourAt(7, 297), rgb(kHoleColour)) << "the ring around the hole";
     EXPECT_EQ(colourAt(100, 300), rgb(kTranslucentColour));
-    EXPECT_EQ(colourAt(kButtonData[0].left, kButtonData[0].top), rgb(kInsideRectColour))
+    EXPECT_EQ(colourAt(kButtonData[0].face.left, kButtonData[0].face.top), rgb(kInsideRectColour))
         << "a button's corner";
     const std::vector<int> cut = colourAt(0, 0);
     EXPECT_TRUE(cut[0] == cut[1] && cut[1] == cut[2] && cut[0] < 80) << "dimmed grey, not magenta";

@@ -2,7 +2,7 @@
 // images without repeating the table.
 #pragma once
 
-#include "UiTableData.h"
+#include "FaceRows.h"
 
 // The first row whose click does `action`; the shipped table has a minimise, a close, a start and web
 // buttons.

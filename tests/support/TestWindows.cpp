@@ -67,12 +67,9 @@ Capture CaptureWindow(HWND window) {
     ::GetClientRect(window, &client);
     Capture capture{client.Width(), client.Height(),
                     std::vector<std::uint32_t>(static_cast<size_t>(client.Width()) * client.Height())};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HDC windowDC = ::GetDC(window);
-    CBitmap section;
-    section.Attach(::CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const CBitmap section = Create32BitDib(windowDC, capture.width, -capture.height, &bits);
     CMemoryDC memory(windowDC);
     {
         const CSelectObjectScope select(memory, section);

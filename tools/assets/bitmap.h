@@ -1,9 +1,9 @@
 #pragma once
 
+#include "PixelRect.h"
+
 #include <cstdint>
 #include <vector>
-
-struct Rect;
 
 // Final 8-bit RGB pixels, top row first: what the encoders write and what button faces are cut from.
 struct Bitmap {
@@ -20,13 +20,8 @@ struct Bitmap {
         return &rgb[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3u];
     }
 
-    Bitmap crop(const Rect& area) const;
+    Bitmap crop(const PixelRect& area) const;
 };
 
-// The window manager turns these colours transparent, so art must stay clear of them.
-constexpr bool isKeyColour(int r, int g, int b) {
-    return r >= 238 && g <= 17 && b >= 238;
-}
-
-// Number of pixels the window would treat as transparent.
-int countKeyPixels(const Bitmap& image);
+// Number of pixels a button would draw transparent.
+int countFaceKeyPixels(const Bitmap& image);

@@ -61,14 +61,14 @@ ButtonLook lookOf(ButtonKind kind, bool hover) {
     return kQuietNav;
 }
 
-TextStyle labelStyle(ButtonKind kind) {
+LabelStyle labelStyle(ButtonKind kind) {
     switch (kind) {
     case ButtonKind::PlinthLink:
-        return {1.75, 2.0, 1.25, 3.5, 0.0};
+        return {20, 2};
     case ButtonKind::Start:
-        return {3.5, 4.0, 2.4, 8.0, 0.0};
+        return {40, 4};
     default:
-        // 9-10 px capitals whose stems and bars fall on pixel centres.
-        return {1.0, 4.0 / 3.0, 0.86, 2.0, 0.0};
+        // 10 px capitals, which leave a 19 px face room above and below.
+        return {14, 1};
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour.h"
-#include "font.h"
+#include "label_font.h"
 #include "layout.h"
 
 // Shape and colours of a button's plate, each state of each kind of button.
@@ -35,4 +35,4 @@ struct ButtonLook {
 
 ButtonLook lookOf(ButtonKind kind, bool hover);
 
-TextStyle labelStyle(ButtonKind kind);
+LabelStyle labelStyle(ButtonKind kind);

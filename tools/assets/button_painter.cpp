@@ -2,7 +2,6 @@
 
 #include "button_look.h"
 #include "canvas.h"
-#include "font.h"
 #include "mask.h"
 
 #include <algorithm>
@@ -61,33 +60,59 @@ void drawChevrons(Mask& mask, double labelLeft, double labelRight, double midY) 
     }
 }
 
-Mask labelMask(const ButtonFace& button, int width, int height) {
-    Mask mask(width, height);
-    if (button.kind == ButtonKind::Minimise || button.kind == ButtonKind::Close) {
+// The label on a face of the button's size: its ink centred across the face, its capitals centred up and
+// down, both on whole pixels.
+struct PlacedLabel {
+    LabelLine line;
+    int x;
+    int baseline;
+};
+
+PlacedLabel placeLabel(const ButtonFace& button) {
+    PlacedLabel placed{layOutLabel(button.label, labelStyle(button.kind)), 0, 0};
+    const LabelLine& line = placed.line;
+    placed.x = (button.face.Width() - line.ink.Width()) / 2 - line.ink.left;
+    placed.baseline = (button.face.Height() - line.capHeight) / 2 + line.capHeight;
+    return placed;
+}
+
+Mask labelMask(const ButtonFace& button) {
+    Mask mask(button.face.Width(), button.face.Height());
+    if (!button.carriesLabel) {
         drawGlyph(mask, button.kind);
         return mask;
     }
-    const TextStyle style = labelStyle(button.kind);
-    // Stroke centres land on pixel centres, which keeps the small labels sharp.
-    const double left = std::floor((width - textWidth(button.label, style)) * 0.5) + 0.5;
-    const double top = std::floor((height - textHeight(style)) * 0.5) + 0.5;
-    drawText(mask, button.label, left, top, style, kSamples);
-    if (button.kind == ButtonKind::Start)
-        drawChevrons(mask, left, left + textWidth(button.label, style), top + textHeight(style) * 0.5);
+    const PlacedLabel placed = placeLabel(button);
+    drawLabel(mask, placed.line, placed.x, placed.baseline);
+    if (button.kind == ButtonKind::Start && !placed.line.glyphs.empty()) {
+        const PixelRect ink = placed.line.ink.Offset(placed.x, placed.baseline);
+        drawChevrons(mask, ink.left, ink.right, placed.baseline - placed.line.capHeight * 0.5);
+    }
     return mask;
 }
 
 } // namespace
 
-LabelInk labelInk(const ButtonFace& button) {
-    const TextStyle style = labelStyle(button.kind);
-    LabelInk ink{textWidth(button.label, style) + 2.0 * style.radius, textHeight(style) + 2.0 * style.radius};
+PixelRect labelInk(const ButtonFace& button) {
+    if (!button.carriesLabel) {
+        return PixelRect{0, 0, 0, 0};
+    }
+    const PlacedLabel placed = placeLabel(button);
+    PixelRect ink = placed.line.ink.Offset(placed.x, placed.baseline);
     if (button.kind == ButtonKind::Start) {
-        const double chevrons = kChevronGap + kChevronStep + kChevronDepth + kChevronRadius;
-        ink.width += 2.0 * chevrons;
-        ink.height = std::max(ink.height, 2.0 * (kChevronReach + kChevronRadius));
+        const double midY = placed.baseline - placed.line.capHeight * 0.5;
+        const int reach = int(std::ceil(kChevronGap + kChevronStep + kChevronDepth + kChevronRadius));
+        const int rise = int(std::ceil(kChevronReach + kChevronRadius));
+        ink = ink.United(PixelRect{ink.left - reach, int(std::floor(midY)) - rise, ink.right + reach,
+                                   int(std::ceil(midY)) + rise});
     }
     return ink;
+}
+
+PixelRect labelRoom(const ButtonFace& button) {
+    // The plate's outline and bevel take a pixel inside its edge.
+    const int inset = int(lookOf(button.kind, false).plate.inset) + 1;
+    return PixelRect{inset, inset, button.face.Width() - inset, button.face.Height() - inset};
 }
 
 Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
@@ -97,7 +122,7 @@ Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
     const ButtonLook look = lookOf(button.kind, hover);
     const PlateLook& p = look.plate;
     const Box plate = Box{0.0, 0.0, double(w), double(h)}.inset(p.inset);
-    const Rect all{0, 0, w, h};
+    const PixelRect all{0, 0, w, h};
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, plate, p.radius); };
 
     if (look.finish.glowStrength > 0.0) {
@@ -131,7 +156,7 @@ Bitmap paintButton(const Bitmap& skin, const ButtonFace& button, bool hover) {
             return mix(c, p.outline, clamp01(d + 1.5));
         });
 
-    const Mask ink = labelMask(button, w, h);
+    const Mask ink = labelMask(button);
     paintArea(
         canvas, all,
         [&](double px, double py) { return ink.sample(int(px), int(py - look.ink.shadowDy)) * 0.75; },

@@ -38,7 +38,7 @@ private:
 
 // Blends paint(x, y) into each pixel of `area`, weighted by cover(cx, cy) taken at the pixel centre.
 template <class Cover, class Paint>
-void paintArea(Canvas& canvas, const Rect& area, Cover cover, Paint paint) {
+void paintArea(Canvas& canvas, const PixelRect& area, Cover cover, Paint paint) {
     const int x0 = std::max(area.left, 0);
     const int y0 = std::max(area.top, 0);
     const int x1 = std::min(area.right, canvas.width());
@@ -53,7 +53,7 @@ void paintArea(Canvas& canvas, const Rect& area, Cover cover, Paint paint) {
 }
 
 // Smallest pixel rectangle holding a box, plus a margin for anti-aliased edges.
-constexpr Rect boundsOf(const Box& box, int margin) {
+constexpr PixelRect boundsOf(const Box& box, int margin) {
     return {int(box.left) - margin, int(box.top) - margin, int(box.right) + 1 + margin,
             int(box.bottom) + 1 + margin};
 }

@@ -9,14 +9,6 @@
 
 namespace {
 
-double smoothUnion(double a, double b, double k) {
-    const double h = clamp01(0.5 + 0.5 * (b - a) / k);
-    return b + (a - b) * h - k * h * (1.0 - h);
-}
-
-constexpr Box kPlinthUpper{312.0, 529.0, 522.0, 600.0};
-constexpr Box kPlinthLower{250.0, 557.0, 580.0, 660.0};
-
 // The plinth's buttons stand close together, so they share one well shaped like all their faces together.
 double plinthWellDistance(const std::vector<const ButtonFace*>& faces, double x, double y) {
     double distance = roundBoxDistance(x, y, wellHole(*faces.front()), wellRadius(faces.front()->kind));
@@ -27,7 +19,7 @@ double plinthWellDistance(const std::vector<const ButtonFace*>& faces, double x,
     return distance;
 }
 
-template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Distance distance) {
+template <class Distance> void paintWell(Canvas& canvas, const PixelRect& area, Distance distance) {
     paintArea(
         canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py) - kWellLip); },
         [&](int x, int y) {
@@ -47,39 +39,41 @@ template <class Distance> void paintWell(Canvas& canvas, const Rect& area, Dista
 
 } // namespace
 
-double plinthDistance(double x, double y) {
-    return smoothUnion(roundBoxDistance(x, y, kPlinthUpper, 8.0), roundBoxDistance(x, y, kPlinthLower, 10.0),
-                       8.0);
-}
-
-Box plinthUpperStep() {
-    return kPlinthUpper;
-}
-
-Box plinthLowerStep() {
-    return kPlinthLower;
-}
-
 void paintPlinth(Canvas& canvas) {
-    const Rect area{230, 510, 600, kSkinHeight};
+    const std::vector<PlinthStep> steps = plinthSteps(tableButtons());
+    if (steps.empty()) {
+        return;
+    }
     constexpr double kShadow = 7.0;
     constexpr double kRim = 3.2;
+    // Where two steps melt, the edge comes in by up to a quarter of their melting distance: the shadow
+    // reaches no further than this around the steps.
+    PixelRect area = boundsOf(steps.front().box, int(kShadow) + 3);
+    for (const PlinthStep& step : steps) {
+        area = area.United(boundsOf(step.box, int(kShadow) + 3));
+    }
+    const auto distance = [&](double px, double py) { return plinthDistance(steps, px, py); };
+    // The body darkens from the plinth's top to the window's bottom edge.
+    double top = steps.front().box.top;
+    for (const PlinthStep& step : steps) {
+        top = std::min(top, step.box.top);
+    }
+    const std::array<ColourStop, 3> bodyRamp{
+        {{top, rgb(34, 46, 74)}, {top + 46.0, rgb(22, 31, 54)}, {double(kSkinHeight), rgb(14, 20, 38)}}};
     paintArea(
         canvas, area,
-        [](double px, double py) { return 0.6 * (1.0 - smoothstep(-1.0, kShadow, plinthDistance(px, py))); },
+        [&](double px, double py) { return 0.6 * (1.0 - smoothstep(-1.0, kShadow, distance(px, py))); },
         [](int, int) { return rgb(3, 4, 10); });
     paintArea(
-        canvas, area, [](double px, double py) { return coverFromDistance(plinthDistance(px, py)); },
+        canvas, area, [&](double px, double py) { return coverFromDistance(distance(px, py)); },
         [&](int x, int y) {
             const double px = x + 0.5;
             const double py = y + 0.5;
-            const double d = plinthDistance(px, py);
+            const double d = distance(px, py);
             double nx = 0.0;
             double ny = 0.0;
-            unitGradient(plinthDistance, px, py, nx, ny);
-            static constexpr std::array<ColourStop, 3> kBody{
-                {{529.0, rgb(34, 46, 74)}, {575.0, rgb(22, 31, 54)}, {620.0, rgb(14, 20, 38)}}};
-            const Colour body = ramp(kBody, py);
+            unitGradient(distance, px, py, nx, ny);
+            const Colour body = ramp(bodyRamp, py);
             const Colour groove = rgb(8, 10, 18);
             // Rim: a gold bar along the edge, then a dark groove, then the body.
             const Colour rim = ridgeColour(kGold, -d / kRim, -nx, -ny);
@@ -134,10 +128,10 @@ void paintWells(Canvas& canvas) {
     if (plinth.empty()) {
         return;
     }
-    Rect area = wellInk(*plinth.front());
+    PixelRect area = wellInk(*plinth.front());
     for (const ButtonFace* face : plinth) {
-        area = area.united(wellInk(*face));
+        area = area.United(wellInk(*face));
     }
-    paintWell(canvas, area.grown(1),
+    paintWell(canvas, area.Grown(1),
               [&](double px, double py) { return plinthWellDistance(plinth, px, py); });
 }

@@ -23,10 +23,14 @@ constexpr double cover(double limit, double d) {
     return clamp01(limit - d + 0.5);
 }
 
-Colour paneFill(int y) {
-    static constexpr std::array<ColourStop, 3> kPanel{
-        {{57.0, rgb(17, 26, 44)}, {300.0, rgb(13, 20, 35)}, {521.0, rgb(10, 15, 27)}}};
-    return ramp(kPanel, y + 0.5);
+// The panel darkens downwards, most of it in its upper half: its middle stop lies 243 rows into 464.
+Colour paneFill(const PixelRect& pane, int y) {
+    const double top = pane.top;
+    const double bottom = pane.bottom;
+    const std::array<ColourStop, 3> panel{{{top, rgb(17, 26, 44)},
+                                           {top + (bottom - top) * 243.0 / 464.0, rgb(13, 20, 35)},
+                                           {bottom, rgb(10, 15, 27)}}};
+    return ramp(panel, y + 0.5);
 }
 
 } // namespace
@@ -60,9 +64,9 @@ void paintWindowFrame(Canvas& canvas, const Outline& outline) {
 }
 
 void paintPaneFrame(Canvas& canvas) {
-    const Box pane = toBox(kNoticePane);
+    const Box pane = toBox(noticePane());
     const auto distance = [&](double px, double py) { return roundBoxDistance(px, py, pane, 0.0); };
-    const Rect area = kNoticePane.grown(int(kPaneShadowEnd) + 1);
+    const PixelRect area = noticePane().Grown(int(kPaneShadowEnd) + 1);
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
             const double px = x + 0.5;
@@ -80,12 +84,12 @@ void paintPaneFrame(Canvas& canvas) {
             canvas.blend(x, y, rgb(4, 6, 12), cover(kPaneLip, here));
             // A soft inner shadow keeps the empty panel from looking flat before the page arrives.
             const double inner = smoothstep(-9.0, 0.0, here);
-            canvas.blend(x, y, mix(paneFill(y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
+            canvas.blend(x, y, mix(paneFill(noticePane(), y), rgb(5, 8, 15), inner * 0.8), cover(0.0, here));
         }
     }
 }
 
-Rect paneFrameBounds() {
+PixelRect paneFrameBounds(const PixelRect& pane) {
     // The outer line covers pixels whose centres lie within kPaneOuterLine + 0.5 of the pane.
-    return kNoticePane.grown(int(kPaneOuterLine + 0.5));
+    return pane.Grown(int(kPaneOuterLine + 0.5));
 }

@@ -12,5 +12,5 @@ void paintWindowFrame(Canvas& canvas, const Outline& outline);
 // Dark panel where the browser pane goes, inside a gold frame just outside the pane's rectangle.
 void paintPaneFrame(Canvas& canvas);
 
-// Every pixel the pane's frame paints opaque, around the pane's rectangle (its shadow reaches further).
-Rect paneFrameBounds();
+// Every pixel the frame of `pane` paints opaque, around its rectangle (its shadow reaches further).
+PixelRect paneFrameBounds(const PixelRect& pane);

@@ -1,26 +1,8 @@
 #pragma once
 
+#include "PixelRect.h"
+
 #include <algorithm>
-
-// Pixel rectangle, right and bottom exclusive.
-struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-
-    constexpr int width() const { return right - left; }
-    constexpr int height() const { return bottom - top; }
-    constexpr Rect grown(int by) const { return {left - by, top - by, right + by, bottom + by}; }
-    constexpr bool overlaps(const Rect& o) const {
-        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-    }
-    // The smallest rectangle holding both.
-    constexpr Rect united(const Rect& o) const {
-        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
-                std::max(bottom, o.bottom)};
-    }
-};
 
 // Continuous rectangle in pixel space; pixel (x, y) covers [x, x + 1) x [y, y + 1).
 struct Box {
@@ -34,7 +16,7 @@ struct Box {
     constexpr Box inset(double by) const { return {left + by, top + by, right - by, bottom - by}; }
 };
 
-constexpr Box toBox(const Rect& r) {
+constexpr Box toBox(const PixelRect& r) {
     return {double(r.left), double(r.top), double(r.right), double(r.bottom)};
 }
 

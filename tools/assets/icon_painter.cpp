@@ -53,7 +53,7 @@ Bitmap paintIcon() {
                                                      {24.0, rgb(214, 128, 92)},
                                                      {32.0, rgb(252, 196, 112)}}};
     paintArea(
-        canvas, Rect{0, 0, kIconSize, kIconSize}, [](double, double) { return 1.0; },
+        canvas, PixelRect{0, 0, kIconSize, kIconSize}, [](double, double) { return 1.0; },
         [](int, int y) { return ramp(kSky, y + 0.5); });
 
     // Mountain: a dark massif with a lit face and a snow cap, then a smaller peak in front.
@@ -81,7 +81,7 @@ Bitmap paintIcon() {
 
     // Thin gold rim so the icon holds together on light and dark backgrounds.
     paintArea(
-        canvas, Rect{0, 0, kIconSize, kIconSize},
+        canvas, PixelRect{0, 0, kIconSize, kIconSize},
         [&](double px, double py) {
             const double d = -roundBoxDistance(px, py, tile, 0.0);
             return clamp01(1.5 - d);

@@ -1,8 +1,11 @@
 #include "layout.h"
 
+#include "FaceRows.h"
+
 namespace {
 
-ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
+// Window buttons by what they do; the others as web buttons, placed on the bar by faceAt.
+ButtonKind kindOf(const BUTTON_DATA& row) {
     switch (row.type) {
     case MinimiseParent:
         return ButtonKind::Minimise;
@@ -11,31 +14,36 @@ ButtonKind kindOf(const BUTTON_DATA& row, bool onPlinth) {
     case RequestStart:
         return ButtonKind::Start;
     default:
-        return onPlinth ? ButtonKind::PlinthLink : ButtonKind::Nav;
+        return ButtonKind::Nav;
     }
 }
 
 } // namespace
 
-ButtonFace faceOf(const BUTTON_DATA& row) {
-    const Rect face = toRect(FaceRect(row));
-    const bool onPlinth = face.top >= kNoticePane.bottom;
-    return ButtonFace{row.id,
-                      row.normalImage,
-                      row.hoverImage,
-                      row.pressedImage,
-                      row.disabledImage,
-                      kindOf(row, onPlinth),
-                      row.faceLabel,
-                      face,
-                      onPlinth};
+ButtonFace faceOf(const BUTTON_DATA& row, const PixelRect& pane) {
+    return faceAt(ButtonFace{row.id, row.normalImage, row.hoverImage, row.pressedImage, row.disabledImage,
+                             kindOf(row), row.label, CarriesLabel(row.type), row.face, false},
+                  row.face, pane);
+}
+
+ButtonFace faceAt(ButtonFace button, const PixelRect& face, const PixelRect& pane) {
+    button.face = face;
+    button.onPlinth = face.top >= pane.bottom;
+    if (button.kind == ButtonKind::Nav || button.kind == ButtonKind::PlinthLink) {
+        button.kind = button.onPlinth ? ButtonKind::PlinthLink : ButtonKind::Nav;
+    }
+    return button;
+}
+
+PixelRect noticePane() {
+    return kBrowserData[0].pane;
 }
 
 const std::vector<ButtonFace>& tableButtons() {
     static const std::vector<ButtonFace> buttons = [] {
         std::vector<ButtonFace> all;
         for (const BUTTON_DATA& row : kButtonData) {
-            all.push_back(faceOf(row));
+            all.push_back(faceOf(row, noticePane()));
         }
         return all;
     }();

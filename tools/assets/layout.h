@@ -1,20 +1,14 @@
 #pragma once
 
-#include "UiTableData.h"
+#include "ButtonWindow.h"
+#include "RowTypes.h"
+#include "Labels.h"
 #include "geometry.h"
 
 #include <vector>
 
-// Window geometry read from the launcher's own table data, so the images match what it draws at run time.
-constexpr int kSkinWidth = kLayoutSkinWidth;
-constexpr int kSkinHeight = kLayoutSkinHeight;
-
-constexpr Rect toRect(const TABLE_RECT& r) {
-    return Rect{r.left, r.top, r.right, r.bottom};
-}
-
-// The browser pane covers this at run time.
-constexpr Rect kNoticePane = toRect(PaneRect(kBrowserData[0]));
+// The notice pane's rectangle, which the browser pane covers at run time.
+PixelRect noticePane();
 
 // How a face looks: window buttons by what they do, web buttons by where they stand (the top bar's small
 // plates, or the plinth's large ones).
@@ -28,18 +22,21 @@ struct ButtonFace {
     int disabledId;
     ButtonKind kind;
     const char* label;
-    Rect face;     // as the launcher's button table gives it
-    bool onPlinth; // below the notice pane: on the plinth, in its shared well; otherwise in a tray
+    bool carriesLabel; // false: a window button, which wears a glyph
+    PixelRect face;    // as the launcher's button table gives it
+    bool onPlinth;     // below the notice pane: on the plinth, in its shared well; otherwise in a tray
 };
 
-ButtonFace faceOf(const BUTTON_DATA& row);
+// On the plinth when it stands below the pane.
+ButtonFace faceOf(const BUTTON_DATA& row, const PixelRect& pane);
 
-// The launcher's button table, row by row.
+// The same button with its face at `face`: on the plinth or in the top bar as the new place puts it.
+ButtonFace faceAt(ButtonFace button, const PixelRect& face, const PixelRect& pane);
+
+// The launcher's button rows, one face each, in row order. The one place the generator reads the rows.
 const std::vector<ButtonFace>& tableButtons();
 
-// Where the launcher draws a face: the button window reaches 3 pixels left of and 2 above the table's face
-// rectangle, and the face is centred in that window, so it lands 2 pixels left of and 1 above it. Wells and
-// the skin a face is built from lie there.
-constexpr Rect drawnFace(const ButtonFace& b) {
-    return Rect{b.face.left - 2, b.face.top - 1, b.face.right - 2, b.face.bottom - 1};
+// Where the launcher draws a face; wells and the skin a face is built from lie there.
+inline PixelRect drawnFace(const ButtonFace& b) {
+    return DrawnFaceRect(b.face);
 }

@@ -1,6 +1,6 @@
 #include "logo.h"
 
-#include "font.h"
+#include "stroke_font.h"
 #include "geometry.h"
 #include "layout.h"
 
@@ -33,8 +33,8 @@ void drawTaper(Mask& mask, double ax, double ay, double bx, double by, double r0
     const double dy = by - ay;
     const double lengthSq = dx * dx + dy * dy;
     const double reach = std::max(r0, r1) + 1.0;
-    const Rect area{int(std::min(ax, bx) - reach), int(std::min(ay, by) - reach),
-                    int(std::max(ax, bx) + reach) + 1, int(std::max(ay, by) + reach) + 1};
+    const PixelRect area{int(std::min(ax, bx) - reach), int(std::min(ay, by) - reach),
+                         int(std::max(ax, bx) + reach) + 1, int(std::max(ay, by) + reach) + 1};
     for (int y = std::max(0, area.top); y < std::min(mask.height(), area.bottom); ++y) {
         for (int x = std::max(0, area.left); x < std::min(mask.width(), area.right); ++x) {
             int inside = 0;
@@ -86,7 +86,7 @@ void paintLogo(Canvas& canvas) {
     const Mask edge = logoMask(kOutline);
     const Mask glow = blurred(edge, 5);
 
-    const Rect area{0, 0, canvas.width(), kHeaderRows};
+    const PixelRect area{0, 0, canvas.width(), kHeaderRows};
     // Dawn light breaking behind the name.
     paintArea(
         canvas, area,
@@ -110,14 +110,14 @@ void paintLogo(Canvas& canvas) {
         });
 }
 
-Rect logoBounds() {
+PixelRect logoBounds() {
     const Mask edge = logoMask(kOutline);
-    Rect bounds{edge.width(), edge.height(), 0, 0};
+    PixelRect bounds{edge.width(), edge.height(), 0, 0};
     for (int y = 0; y < edge.height(); ++y) {
         for (int x = 0; x < edge.width(); ++x) {
             if (edge.at(x, y) > 0.0) {
-                bounds = Rect{std::min(bounds.left, x), std::min(bounds.top, y),
-                              std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
+                bounds = PixelRect{std::min(bounds.left, x), std::min(bounds.top, y),
+                                   std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
             }
         }
     }

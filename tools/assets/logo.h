@@ -6,4 +6,4 @@
 void paintLogo(Canvas& canvas);
 
 // The smallest rectangle holding every pixel of the logo's outline, wings included; its glow reaches further.
-Rect logoBounds();
+PixelRect logoBounds();

@@ -38,7 +38,7 @@ void paintStars(Canvas& canvas) {
         const double size = rng.between(0.5, 1.3);
         const double strength = rng.between(0.25, 0.9) * (1.0 - cy / 70.0);
         const Colour tint = mix(rgb(206, 222, 255), rgb(255, 236, 200), rng.unit());
-        const Rect area{int(cx) - 3, int(cy) - 3, int(cx) + 4, int(cy) + 4};
+        const PixelRect area{int(cx) - 3, int(cy) - 3, int(cx) + 4, int(cy) + 4};
         paintArea(
             canvas, area,
             [&](double px, double py) {
@@ -51,7 +51,7 @@ void paintStars(Canvas& canvas) {
 }
 
 void paintClouds(Canvas& canvas) {
-    const Rect header{0, 0, canvas.width(), 60};
+    const PixelRect header{0, 0, canvas.width(), 60};
     paintArea(
         canvas, header,
         [](double px, double py) {

@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "console.h"
 #include "frames.h"
+#include "KeyColours.h"
 #include "logo.h"
 #include "scenery.h"
 
@@ -22,9 +23,9 @@ Bitmap paintSkin(const Outline& outline) {
         for (int x = 0; x < kSkinWidth; ++x) {
             if (outline.isCut(x, y)) {
                 std::uint8_t* p = skin.pixel(x, y);
-                p[0] = 255;
-                p[1] = 0;
-                p[2] = 255;
+                p[0] = kKeyRed;
+                p[1] = kKeyGreen;
+                p[2] = kKeyBlue;
             }
         }
     }

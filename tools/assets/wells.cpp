@@ -1,5 +1,7 @@
 #include "wells.h"
 
+#include "colour.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,16 +11,17 @@ bool isWindowButton(const ButtonFace& b) {
 }
 
 // Web buttons' trays leave a pixel more at their ends than the window buttons' tray.
-Rect trayAround(const ButtonFace& b) {
+PixelRect trayAround(const ButtonFace& b) {
     const int across = isWindowButton(b) ? 6 : 7;
     constexpr int kAbove = 6;
-    return Rect{b.face.left - across, b.face.top - kAbove, b.face.right + across, b.face.bottom + kAbove};
+    return PixelRect{b.face.left - across, b.face.top - kAbove, b.face.right + across,
+                     b.face.bottom + kAbove};
 }
 
 // The space from one button to the next one along the bar.
-Rect gapBetween(const ButtonFace& a, const ButtonFace& b) {
-    return Rect{a.face.right, std::min(a.face.top, b.face.top), b.face.left,
-                std::max(a.face.bottom, b.face.bottom)};
+PixelRect gapBetween(const ButtonFace& a, const ButtonFace& b) {
+    return PixelRect{a.face.right, std::min(a.face.top, b.face.top), b.face.left,
+                     std::max(a.face.bottom, b.face.bottom)};
 }
 
 } // namespace
@@ -27,9 +30,9 @@ Box wellHole(const ButtonFace& b) {
     return toBox(drawnFace(b)).inset(-double(kWellHoleReach));
 }
 
-Rect wellInk(const ButtonFace& b) {
+PixelRect wellInk(const ButtonFace& b) {
     // The lip covers pixels whose centres lie within kWellLip + 0.5 of the hole.
-    return drawnFace(b).grown(kWellHoleReach + int(kWellLip + 0.5));
+    return drawnFace(b).Grown(kWellHoleReach + int(kWellLip + 0.5));
 }
 
 double wellRadius(ButtonKind kind) {
@@ -45,7 +48,37 @@ double wellRadius(ButtonKind kind) {
     }
 }
 
-std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const Rect& logo) {
+std::vector<PlinthStep> plinthSteps(const std::vector<ButtonFace>& buttons) {
+    std::vector<PlinthStep> steps;
+    for (const ButtonFace& b : buttons) {
+        if (!b.onPlinth) {
+            continue;
+        }
+        // The start button's step is broad and deep, a little wider on its right; a web button's is narrow
+        // and rises close under its face.
+        const bool start = b.kind == ButtonKind::Start;
+        const PixelRect& f = b.face;
+        const PixelRect box = start ? PixelRect{f.left - 16, f.top - 9, f.right + 20, f.bottom + 48}
+                                    : PixelRect{f.left - 17, f.top - 4, f.right + 17, f.bottom + 35};
+        steps.push_back(PlinthStep{toBox(box), start ? 10.0 : 8.0, b.id});
+    }
+    return steps;
+}
+
+double smoothUnion(double a, double b, double k) {
+    const double h = clamp01(0.5 + 0.5 * (b - a) / k);
+    return b + (a - b) * h - k * h * (1.0 - h);
+}
+
+double plinthDistance(const std::vector<PlinthStep>& steps, double x, double y) {
+    double distance = roundBoxDistance(x, y, steps.front().box, steps.front().radius);
+    for (auto step = steps.begin() + 1; step != steps.end(); ++step) {
+        distance = smoothUnion(distance, roundBoxDistance(x, y, step->box, step->radius), 8.0);
+    }
+    return distance;
+}
+
+std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const PixelRect& logo) {
     std::vector<const ButtonFace*> topBar;
     for (const ButtonFace& b : buttons) {
         if (!b.onPlinth) {
@@ -57,11 +90,11 @@ std::vector<Tray> traysOf(const std::vector<ButtonFace>& buttons, const Rect& lo
     std::vector<Tray> trays;
     const ButtonFace* previous = nullptr;
     for (const ButtonFace* b : topBar) {
-        const Rect around = trayAround(*b);
+        const PixelRect around = trayAround(*b);
         const bool joins = previous != nullptr && isWindowButton(*previous) == isWindowButton(*b) &&
-                           !gapBetween(*previous, *b).overlaps(logo);
+                           !gapBetween(*previous, *b).Overlaps(logo);
         if (joins) {
-            trays.back().rect = trays.back().rect.united(around);
+            trays.back().rect = trays.back().rect.United(around);
             trays.back().ids.push_back(b->id);
         } else {
             trays.push_back(Tray{around, {b->id}});

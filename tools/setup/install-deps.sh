@@ -12,7 +12,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-native=(cmake make g++ pkg-config zlib1g-dev libpng-dev googletest clang libclang-rt-14-dev clang-format)
+native=(cmake make g++ pkg-config zlib1g-dev libpng-dev libfreetype-dev fonts-bebas-neue googletest clang libclang-rt-14-dev clang-format)
 packages=(
     "${native[@]}"
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev

@@ -1,24 +1,23 @@
 #include "Assessment.h"
 
-#include "UiTableData.h"
+#include "RowTypes.h"
 
 #include <algorithm>
 
 namespace {
 
 std::string SpreadBox(const PixelSpread& spread) {
-    return BoxText(spread.bounds.left, spread.bounds.top, spread.bounds.right, spread.bounds.bottom);
+    return PixelRectText(spread.bounds);
 }
 
 void AssessSkin(const SkinCheck& check, std::vector<Message>& messages) {
     const SkinFindings& f = check.findings;
     const auto warn = [&](const std::string& text) { messages.push_back({Severity::Warning, text}); };
-    if (f.width != kLayoutSkinWidth || f.height != kLayoutSkinHeight) {
-        messages.push_back({Severity::Error, "The skin is " + std::to_string(f.width) + " x " +
-                                                 std::to_string(f.height) +
-                                                 " pixels; the launcher's tables are laid out for " +
-                                                 std::to_string(kLayoutSkinWidth) + " x " +
-                                                 std::to_string(kLayoutSkinHeight) + "."});
+    if (f.width != kSkinWidth || f.height != kSkinHeight) {
+        messages.push_back(
+            {Severity::Error, "The skin is " + std::to_string(f.width) + " x " + std::to_string(f.height) +
+                                  " pixels; the launcher's tables are laid out for " +
+                                  std::to_string(kSkinWidth) + " x " + std::to_string(kSkinHeight) + "."});
     }
     if (check.decoding.sixteenBit) {
         warn("The skin has 16 bits per channel; the launcher reduces them to 8 before it looks for the key "
@@ -43,8 +42,7 @@ void AssessSkin(const SkinCheck& check, std::vector<Message>& messages) {
              SpreadBox(f.translucent) + ". The launcher ignores alpha and shows such pixels opaque.");
     }
     const auto where = [&](const Placement& placement) {
-        const TABLE_RECT& r = placement.rect;
-        return placement.name + " at " + BoxText(r.left, r.top, r.right, r.bottom);
+        return placement.name + " at " + PixelRectText(placement.rect);
     };
     for (std::size_t i = 0; i < f.placements.size(); ++i) {
         const Placement& placement = f.placements[i];
@@ -116,9 +114,4 @@ std::string Grouped(long long count) {
 
 std::string Counted(long long count, const std::string& noun) {
     return Grouped(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-std::string BoxText(int left, int top, int right, int bottom) {
-    return "(" + std::to_string(left) + ", " + std::to_string(top) + ")-(" + std::to_string(right) + ", " +
-           std::to_string(bottom) + ")";
 }

@@ -23,5 +23,3 @@ int ExitStatus(const std::vector<Message>& messages);
 std::string Grouped(long long count);
 // "1 pixel", "8,763 pixels"
 std::string Counted(long long count, const std::string& noun);
-// "(751, 18)-(767, 34)", right and bottom exclusive
-std::string BoxText(int left, int top, int right, int bottom);

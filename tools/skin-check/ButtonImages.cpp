@@ -1,7 +1,7 @@
 #include "ButtonImages.h"
 
 #include "FileBytes.h"
-#include "UiTableData.h"
+#include "FaceRows.h"
 
 #include <algorithm>
 
@@ -17,8 +17,8 @@ std::vector<ButtonImage> CheckButtonImages(const std::string& folder) {
             ButtonImage image;
             image.id = id;
             image.file = "btn_" + std::to_string(id) + ".bmp";
-            image.expectedWidth = button.right - button.left;
-            image.expectedHeight = button.bottom - button.top;
+            image.expectedWidth = button.face.Width();
+            image.expectedHeight = button.face.Height();
             std::vector<std::uint8_t> bytes;
             if (ReadFileBytes(folder + "/" + image.file, bytes))
                 image.facts = ReadBitmapFacts(bytes);

@@ -1,7 +1,7 @@
 #include "JsonReport.h"
 
 #include "JsonWriter.h"
-#include "UiTableData.h"
+#include "RowTypes.h"
 
 namespace {
 
@@ -94,8 +94,8 @@ void WriteJsonReport(std::ostream& out, const SkinCheck& check, const std::vecto
     json.BeginObject();
     json.StringField("file", check.skinPath);
     json.BoolField("readable", check.decoding.decoded);
-    json.NumberField("expectedWidth", kLayoutSkinWidth);
-    json.NumberField("expectedHeight", kLayoutSkinHeight);
+    json.NumberField("expectedWidth", kSkinWidth);
+    json.NumberField("expectedHeight", kSkinHeight);
     if (check.decoding.decoded)
         WriteSkin(json, check);
     json.EndObject();

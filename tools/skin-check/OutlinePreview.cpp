@@ -51,12 +51,11 @@ BgraImage MakeOutlinePreview(const BgraImage& skin, const SkinFindings& findings
     // A hole can be a single pixel: a ring a little way around it makes it findable.
     constexpr int kRingGap = 3;
     for (const PixelSpread& hole : findings.holes) {
-        const PixelBox& b = hole.bounds;
-        Frame(preview, b.left - kRingGap, b.top - kRingGap, b.right + kRingGap, b.bottom + kRingGap,
-              kHoleColour);
+        const PixelRect ring = hole.bounds.Grown(kRingGap);
+        Frame(preview, ring.left, ring.top, ring.right, ring.bottom, kHoleColour);
     }
     for (const Placement& placement : findings.placements) {
-        const TABLE_RECT& r = placement.rect;
+        const PixelRect& r = placement.rect;
         Frame(preview, r.left, r.top, r.right, r.bottom,
               placement.Clear() ? kInsideRectColour : kCutRectColour);
     }

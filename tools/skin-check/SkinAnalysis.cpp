@@ -1,5 +1,6 @@
 #include "SkinAnalysis.h"
 
+#include "FaceRows.h"
 #include "RegionBatches.h"
 
 #include <algorithm>
@@ -128,7 +129,7 @@ std::string ButtonName(const BUTTON_DATA& button) {
            (known ? std::string(" (") + kRoles[button.type] + ")" : "");
 }
 
-Placement Place(const std::string& name, const TABLE_RECT& rect, const SkinFindings& findings) {
+Placement Place(const std::string& name, const PixelRect& rect, const SkinFindings& findings) {
     Placement placement;
     placement.name = name;
     placement.rect = rect;
@@ -147,7 +148,7 @@ Placement Place(const std::string& name, const TABLE_RECT& rect, const SkinFindi
 
 void PixelSpread::Add(int x, int y) {
     if (pixels++ == 0) {
-        bounds = PixelBox{x, y, x + 1, y + 1};
+        bounds = PixelRect{x, y, x + 1, y + 1};
         return;
     }
     bounds.left = std::min(bounds.left, x);
@@ -173,9 +174,9 @@ SkinFindings AnalyseSkin(const BgraImage& skin) {
     MarkHaloAndTranslucent(skin, findings);
 
     for (const BUTTON_DATA& button : kButtonData)
-        findings.placements.push_back(Place(ButtonName(button), FaceRect(button), findings));
+        findings.placements.push_back(Place(ButtonName(button), button.face, findings));
     for (const BROWSER_DATA& pane : kBrowserData)
-        findings.placements.push_back(Place("pane " + std::to_string(pane.id), PaneRect(pane), findings));
+        findings.placements.push_back(Place("pane " + std::to_string(pane.id), pane.pane, findings));
     MarkOverlaps(findings.placements);
     return findings;
 }
@@ -185,7 +186,7 @@ void MarkOverlaps(std::vector<Placement>& placements) {
         placement.overlapping.clear();
     for (std::size_t i = 0; i < placements.size(); ++i) {
         for (std::size_t j = i + 1; j < placements.size(); ++j) {
-            if (RectsOverlap(placements[i].rect, placements[j].rect)) {
+            if (placements[i].rect.Overlaps(placements[j].rect)) {
                 placements[i].overlapping.push_back(j);
                 placements[j].overlapping.push_back(i);
             }

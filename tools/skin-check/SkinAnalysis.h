@@ -3,7 +3,7 @@
 #pragma once
 
 #include "BgraImage.h"
-#include "UiTableData.h"
+#include "RowTypes.h"
 
 #include <cstdint>
 #include <string>
@@ -18,18 +18,10 @@ enum PixelMark : std::uint8_t {
     kTranslucentPixel = 8, // kept with alpha below 255, which the launcher ignores
 };
 
-// Left, top, right, bottom in skin pixels; right and bottom are exclusive.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
 // Pixels of one kind: how many, and the smallest box holding them all.
 struct PixelSpread {
     long long pixels = 0;
-    PixelBox bounds;
+    PixelRect bounds{};
 
     void Add(int x, int y);
 };
@@ -37,7 +29,7 @@ struct PixelSpread {
 // A table rectangle, how much of it the window region cuts away, and which other rectangles it overlaps.
 struct Placement {
     std::string name;
-    TABLE_RECT rect;
+    PixelRect rect;
     long long cutPixels = 0;
     bool beyondSkin = false;              // reaches past the skin's edge
     std::vector<std::size_t> overlapping; // indexes of the other placements it overlaps

@@ -1,20 +1,19 @@
 #include "TextReport.h"
 
-#include "UiTableData.h"
+#include "RowTypes.h"
 
 namespace {
 
 std::string NoneOr(const PixelSpread& spread) {
     if (spread.pixels == 0)
         return "none";
-    const PixelBox& b = spread.bounds;
-    return Counted(spread.pixels, "pixel") + " within " + BoxText(b.left, b.top, b.right, b.bottom);
+    return Counted(spread.pixels, "pixel") + " within " + PixelRectText(spread.bounds);
 }
 
 void WriteSkin(std::ostream& out, const SkinCheck& check) {
     const SkinFindings& f = check.findings;
     out << "Skin " << check.skinPath << ": " << f.width << " x " << f.height << ", " << check.decoding.format
-        << " (the tables want " << kLayoutSkinWidth << " x " << kLayoutSkinHeight << ")\n";
+        << " (the tables want " << kSkinWidth << " x " << kSkinHeight << ")\n";
     out << "  Window region: " << Grouped(f.runs) << " runs of key colour in " << Grouped(f.batches)
         << (f.batches == 1 ? " ExtCreateRegion batch" : " ExtCreateRegion batches") << "\n";
     out << "  Kept: " << Counted(f.keptPixels, "pixel") << "; cut: " << Grouped(f.cutPixels) << "\n";
@@ -28,8 +27,7 @@ void WriteSkin(std::ostream& out, const SkinCheck& check) {
     out << "  Alpha below 255 inside the window: " << NoneOr(f.translucent) << "\n";
     out << "  Table rectangles:\n";
     for (const Placement& placement : f.placements) {
-        const TABLE_RECT& r = placement.rect;
-        out << "    " << placement.name << " " << BoxText(r.left, r.top, r.right, r.bottom) << ": "
+        out << "    " << placement.name << " " << PixelRectText(placement.rect) << ": "
             << (placement.Inside() ? "inside the kept area" : "NOT inside the kept area");
         for (const std::size_t other : placement.overlapping)
             out << "; overlaps " << f.placements[other].name;

@@ -2,11 +2,11 @@
 
 #include "mask.h"
 
-#include <string>
 #include <string_view>
 
-// Geometry of a line of capitals drawn with the stroke font. Glyphs are designed on a grid 6 units tall
-// (y grows downwards, 0 = cap line) and mostly 4 units wide; strokes are round-capped lines of `radius` px.
+// The logo's carved capitals, drawn as strokes. Glyphs are designed on a grid 6 units tall (y grows
+// downwards, 0 = cap line) and mostly 4 units wide; strokes are round-capped lines of `radius` px. The
+// font holds the logo's letters only; the buttons' labels are set in the label font (label_font.h).
 struct TextStyle {
     double unitX;    // px per horizontal design unit
     double unitY;    // px per vertical design unit
@@ -14,12 +14,6 @@ struct TextStyle {
     double tracking; // px between the stroke-centre boxes of neighbouring glyphs
     double slant;    // horizontal shift per px of height above the baseline (0 = upright)
 };
-
-// Whether the font draws `letter`; text skips letters it does not.
-bool hasGlyph(char letter);
-
-// Every letter the font draws, in order.
-std::string glyphLetters();
 
 // Width of the stroke-centre box of `text`; the inked width is this plus 2 * radius.
 double textWidth(std::string_view text, const TextStyle& style);

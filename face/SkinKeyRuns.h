@@ -2,13 +2,10 @@
 // Windows types: the region builder and the host tools that check skins run this same code.
 #pragma once
 
+#include "KeyColours.h"
+
 #include <cstddef>
 #include <cstdint>
-
-// Magenta with a tolerance of 17 on each channel lies outside the window; alpha is not looked at.
-constexpr bool IsSkinKeyColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    return red >= 238 && green <= 17 && blue >= 238;
-}
 
 // 32-bit pixels, four bytes each in the order blue, green, red, alpha. Row y starts at
 // topRow + y * rowStep, so a bottom-up bitmap has a negative step.

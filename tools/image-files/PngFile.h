@@ -1,5 +1,5 @@
 // PNG files through libpng: skins decoded to 8 bits per channel, not premultiplied, as the launcher's
-// decoder gives them; previews encoded.
+// decoder gives them; the generated skin and the checker's previews encoded.
 #pragma once
 
 #include "BgraImage.h"

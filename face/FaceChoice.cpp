@@ -29,8 +29,8 @@ int ChooseFaceSlot(const FaceState& state, unsigned filledSlots) {
     return Holds(filledSlots, slot) ? slot : kNoFace;
 }
 
-FaceBox PlaceFaceImage(const FaceBox& item, FaceBox& caption, bool hasCaption, unsigned width,
-                       unsigned height, bool shift) {
+PixelRect PlaceFaceImage(const PixelRect& item, PixelRect& caption, bool hasCaption, unsigned width,
+                         unsigned height, bool shift) {
     const int imageWidth = static_cast<int>(width);
     const int imageHeight = static_cast<int>(height);
     int left = item.left;
@@ -45,5 +45,5 @@ FaceBox PlaceFaceImage(const FaceBox& item, FaceBox& caption, bool hasCaption, u
         ++left;
         ++top;
     }
-    return FaceBox{left, top, left + imageWidth, top + imageHeight};
+    return PixelRect{left, top, left + imageWidth, top + imageHeight};
 }

@@ -2,6 +2,8 @@
 // button's drawing and the host tools.
 #pragma once
 
+#include "PixelRect.h"
+
 // Face slots of a skinned button.
 enum FaceSlot : int {
     kNoFace = -1,
@@ -24,15 +26,7 @@ struct FaceState {
 // chosen slot is empty or slot 0 is.
 int ChooseFaceSlot(const FaceState& state, unsigned filledSlots);
 
-// Left, top, right and bottom in pixels; right and bottom are exclusive.
-struct FaceBox {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
 // Where an image of width x height goes in the item box: centred, or 3 pixels from the left edge with
 // the caption box starting where it ends; moved by (1, 1) with shift.
-FaceBox PlaceFaceImage(const FaceBox& item, FaceBox& caption, bool hasCaption, unsigned width,
-                       unsigned height, bool shift);
+PixelRect PlaceFaceImage(const PixelRect& item, PixelRect& caption, bool hasCaption, unsigned width,
+                         unsigned height, bool shift);

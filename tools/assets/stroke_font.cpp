@@ -1,4 +1,4 @@
-#include "font.h"
+#include "stroke_font.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,28 +22,17 @@ struct Glyph {
     std::initializer_list<Stroke> strokes;
 };
 
-// Octagonal capitals: chamfered corners stay crisp at 9 px and read as carved metal in the logo.
+// Octagonal capitals: chamfered corners read as carved metal.
 const Glyph kGlyphs[] = {
-    {' ', 1.6, {}},
     {'A', 4.0, {{{0, 6}, {1.5, 0}, {2.5, 0}, {4, 6}}, {{0.6, 3.6}, {3.4, 3.6}}}},
     {'C', 4.0, {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}}}},
     {'E', 4.0, {{{4, 0}, {0, 0}, {0, 6}, {4, 6}}, {{0, 3}, {3.2, 3}}}},
-    {'F', 4.0, {{{4, 0}, {0, 0}, {0, 6}}, {{0, 3}, {3.2, 3}}}},
-    {'G', 4.0, {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 3}, {2.2, 3}}}},
     {'H', 4.0, {{{0, 0}, {0, 6}}, {{4, 0}, {4, 6}}, {{0, 3}, {4, 3}}}},
-    {'I', 0.0, {{{0, 0}, {0, 6}}}},
     {'K', 4.0, {{{0, 0}, {0, 6}}, {{3.8, 0}, {0, 3.6}}, {{1.5, 2.2}, {4, 6}}}},
-    {'M', 5.0, {{{0, 6}, {0, 0}, {2.5, 3.6}, {5, 0}, {5, 6}}}},
-    {'N', 4.0, {{{0, 6}, {0, 0}, {4, 6}, {4, 0}}}},
-    {'O', 4.0, {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
-    {'P', 4.0, {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}}},
     {'R', 4.0, {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}, {{2.2, 3}, {4, 6}}}},
     {'S',
      4.0,
      {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
-    {'T', 4.0, {{{0, 0}, {4, 0}}, {{2, 0}, {2, 6}}}},
-    {'U', 4.0, {{{0, 0}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 0}}}},
-    {'W', 5.0, {{{0, 0}, {1.25, 6}, {2.5, 2.4}, {3.75, 6}, {5, 0}}}},
     {'Y', 4.0, {{{0, 0}, {2, 3.2}, {4, 0}}, {{2, 3.2}, {2, 6}}}},
 };
 
@@ -91,18 +80,6 @@ std::vector<Segment> layOut(std::string_view text, double left, double top, cons
 }
 
 } // namespace
-
-bool hasGlyph(char letter) {
-    return findGlyph(letter) != nullptr;
-}
-
-std::string glyphLetters() {
-    std::string letters;
-    for (const Glyph& g : kGlyphs) {
-        letters += g.letter;
-    }
-    return letters;
-}
 
 double textWidth(std::string_view text, const TextStyle& style) {
     double width = 0.0;

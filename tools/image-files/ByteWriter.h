@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // Appends fixed-width integers to a byte buffer in the byte order each file format wants.
