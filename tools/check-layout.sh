@@ -8,4 +8,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # Google Test reads its filter from the environment, and Wine hands the environment to the test programs.
 export GTEST_FILTER='ShippedTables.*:UIBuilderTest.Shipped*:LauncherButtons.FacesFollowThePointerAndTheMouseButton:LauncherButtons.WebButtonsOpenTheirOwnAddressesInTheBrowser'
 ctest --test-dir "$root/build" --output-on-failure \
-      -R '^(wine_session_start|wine_session_stop|host_asset_tests|control_tests|launcher_e2e_tests)$'
+      -R '^(wine_session_start|wine_session_stop|host_asset_tests|control_tests|button_e2e_tests)$'

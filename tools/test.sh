@@ -42,7 +42,7 @@ for run in $(seq "$repeat"); do
     status=0
     run_suite "$@" >"$logs/ctest.log" 2>&1 || status=$?
     seconds=$(($(date +%s) - started))
-    cp "$root"/build/tests/e2e/wine-output-*.log "$SKYREACH_SESSION_DIR"/*.log "$logs/" 2>/dev/null || true
+    cp "$root"/build/tests/e2e/*-wine-output.log "$SKYREACH_SESSION_DIR"/*.log "$logs/" 2>/dev/null || true
     if [ "$status" -ne 0 ]; then
         cat "$logs/ctest.log"
         echo "Run $run of $repeat failed after $seconds s; its logs are in $logs."
