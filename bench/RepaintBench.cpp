@@ -17,6 +17,7 @@
 #include "Targets.h"
 
 #include "LauncherDlg.h"
+#include "LauncherTitle.h"
 #include "resource.h"
 
 namespace {
@@ -140,7 +141,7 @@ bool PlaceSideBySide(HWND launcher, HWND floor) {
 // Runs once the launcher's window is up: makes the floor's window beside it, takes the rows in turns, then
 // closes both.
 void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND window = FindWindowW(nullptr, L"Skyreach Launcher");
+    const HWND window = FindWindowW(nullptr, kLauncherTitle);
     if (window == nullptr || !IsWindowVisible(window)) {
         return;
     }

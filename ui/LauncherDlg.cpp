@@ -2,6 +2,7 @@
 
 #include "BrowserFeatures.h"
 #include "LauncherMessages.h"
+#include "LauncherTitle.h"
 #include "PatcherLaunch.h"
 #include "SkinImage.h"
 #include "SkinRegion.h"
@@ -36,7 +37,7 @@ BOOL CLauncherDlg::OnInitDialog() {
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    SetWindowText(L"Skyreach Launcher");
+    SetWindowText(kLauncherTitle);
 
     // Before any browser pane exists, so the control sees its switches when it is created.
     ApplyBrowserFeatureSettings();

@@ -13,6 +13,7 @@
 
 #include "BrowserEventCall.h"
 #include "LauncherDlg.h"
+#include "LauncherTitle.h"
 #include "LoopbackHttpServer.h"
 #include "TestWindows.h"
 #include "WebAddress.h"
@@ -37,7 +38,7 @@ LRESULT CALLBACK RecordAnswer(int code, WPARAM removal, LPARAM lParam) {
         const auto* const record = reinterpret_cast<const BROWSER_NOTIFY*>(call->lParam);
         wchar_t title[32] = {};
         ::GetWindowTextW(call->hwnd, title, 32);
-        if (std::wstring(title) == L"Skyreach Launcher" &&
+        if (std::wstring(title) == kLauncherTitle &&
             record->hdr.hwndFrom == ::GetDlgItem(call->hwnd, kNoticePaneId)) {
             g_answers.push_back({record->hdr.code, std::wstring(record->url), call->lResult});
         }
@@ -101,7 +102,7 @@ Attempt Navigate(SimpleBrowser& pane, const std::wstring& address, int index) {
 }
 
 void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND window = ::FindWindowW(nullptr, L"Skyreach Launcher");
+    const HWND window = ::FindWindowW(nullptr, kLauncherTitle);
     if (window == nullptr || !::IsWindowVisible(window)) {
         return;
     }

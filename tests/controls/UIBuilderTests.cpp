@@ -6,6 +6,7 @@
 
 #include "ButtonWindow.h"
 #include "LauncherDlg.h"
+#include "LauncherTitle.h"
 #include "ShellOpenRecorder.h"
 #include "ShippedButtons.h"
 #include "TestWindows.h"
@@ -352,7 +353,7 @@ LiveCounts g_whileRunning;
 int g_childrenSeen;
 
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND window = ::FindWindowW(nullptr, L"Skyreach Launcher");
+    const HWND window = ::FindWindowW(nullptr, kLauncherTitle);
     if (window == nullptr || !::IsWindowVisible(window)) {
         return;
     }

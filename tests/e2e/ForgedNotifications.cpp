@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "LauncherTitle.h"
+
 namespace {
 
 // Names a framework could use to lead from a window to its object, ours of old among them.
@@ -176,7 +178,7 @@ DWORD WINAPI ForgeOnSecondThread(LPVOID context) {
 } // namespace
 
 int wmain() {
-    Target target = {::FindWindowW(nullptr, L"Skyreach Launcher"), {}};
+    Target target = {::FindWindowW(nullptr, kLauncherTitle), {}};
     if (target.window == nullptr) {
         return -1;
     }

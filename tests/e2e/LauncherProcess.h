@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "LauncherTitle.h"
+
 // How long a step may wait for a launcher to show its window, and to end once told to. A step stops waiting
 // as soon as its evidence is in (the window shows, the process ends), so a bound only ends a step that would
 // otherwise wait for ever; they are generous because 32-bit programs start slowly where they are emulated.
@@ -54,6 +56,3 @@ private:
     long long m_outputStart = 0; // where the run's Wine output stood when the launcher started
     std::string m_markerAtStart;
 };
-
-// The launcher's window title.
-constexpr wchar_t kLauncherTitle[] = L"Skyreach Launcher";
